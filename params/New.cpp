@@ -1,6 +1,7 @@
 #include "params/New.h"
 
 #include <cstddef>
+#include <iterator>
 
 namespace ign {
 
