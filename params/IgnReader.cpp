@@ -1,10 +1,46 @@
 #include "params/IgnReader.h"
 
+#include <algorithm>
+
 namespace ign {
 namespace {
 
 constexpr std::string_view kVersionKey = "ZANTROVA_KEY";
 constexpr std::uint16_t kVersion2005 = 37;
+
+template <TEncoding kEncoding>
+void EncodeAll(const std::uint32_t* values, unsigned count, std::uint8_t* out) {
+  for (unsigned i = 0; i < count; ++i) {
+    out[i] = kEncoding == TEncoding::kSigned
+                 ? EncodeSigned(static_cast<std::int32_t>(values[i]))
+                 : EncodeUnsigned(kEncoding, static_cast<std::uint16_t>(values[i]));
+  }
+}
+
+// One dispatch per run of a field, so that each loop knows its conversion.
+void EncodeRun(TEncoding encoding, const std::uint32_t* values, unsigned count, std::uint8_t* out) {
+  switch (encoding) {
+    case TEncoding::kPlain:
+    case TEncoding::kSwitch:
+      return EncodeAll<TEncoding::kPlain>(values, count, out);
+    case TEncoding::kNegatedSwitch:
+      return EncodeAll<TEncoding::kNegatedSwitch>(values, count, out);
+    case TEncoding::kDiv5:
+      return EncodeAll<TEncoding::kDiv5>(values, count, out);
+    case TEncoding::kDiv10:
+      return EncodeAll<TEncoding::kDiv10>(values, count, out);
+    case TEncoding::kDiv20:
+      return EncodeAll<TEncoding::kDiv20>(values, count, out);
+    case TEncoding::kDiv50:
+      return EncodeAll<TEncoding::kDiv50>(values, count, out);
+    case TEncoding::kTps2:
+      return EncodeAll<TEncoding::kTps2>(values, count, out);
+    case TEncoding::kChoke2:
+      return EncodeAll<TEncoding::kChoke2>(values, count, out);
+    case TEncoding::kSigned:
+      return EncodeAll<TEncoding::kSigned>(values, count, out);
+  }
+}
 
 // The state of one reading. The scanned and the signed value start at 0 in
 // every call, so nothing of an earlier file can reach this one.
@@ -57,24 +93,38 @@ class TReading {
   // A position without a number repeats the last number read, and so does
   // every later position of the key, since the same text stops each of them.
   void ReadValues(const TKeyRule& key) {
+    std::uint32_t values[kMostKeyValues];
+    TScanner::TSpan spans[kMostKeyValues];
+    TScanStatus stop;
+    const unsigned count = key.value_count;
+    const unsigned read =
+        scanner_.ReadNumbers(values, count, stop, observer_ != nullptr ? spans : nullptr);
+    if (key.IsSigned()) {
+      if (read > 0) signed_ = static_cast<std::int32_t>(values[read - 1]);
+      std::fill(values + read, values + count, static_cast<std::uint32_t>(signed_));
+    } else {
+      if (read > 0) scanned_ = static_cast<std::uint16_t>(values[read - 1]);
+      std::fill(values + read, values + count, scanned_);
+    }
+
     unsigned index = 0;
     for (const TSegment& segment : key.Segments()) {
-      std::uint8_t* element = bytes_ + segment.offset;
-      for (unsigned i = 0; i < segment.count; ++i, ++index) {
-        TScanStatus status;
-        if (segment.encoding == TEncoding::kSigned) {
-          status = scanner_.ReadSigned(signed_);
-          element[i] = EncodeSigned(signed_);
-        } else {
-          status = scanner_.ReadUnsigned(scanned_);
-          element[i] = EncodeUnsigned(segment.encoding, scanned_);
-        }
-        if (observer_ != nullptr) {
-          const bool number = status == TScanStatus::kNumber;
-          observer_->OnValue(key, index,
-                             {status, number ? scanner_.NumberOffset() : scanner_.Offset(),
-                              number ? scanner_.NumberLength() : 0, element[i]});
-        }
+      EncodeRun(segment.encoding, values + index, segment.count, bytes_ + segment.offset);
+      index += segment.count;
+    }
+    if (observer_ != nullptr) Report(key, read, stop, spans);
+  }
+
+  void Report(const TKeyRule& key, unsigned read, TScanStatus stop, const TScanner::TSpan* spans) {
+    const std::size_t here = scanner_.Offset();
+    for (unsigned index = 0; index < key.value_count; ++index) {
+      const TValueSlot slot = SlotOf(key, index);
+      const std::uint8_t stored = bytes_[slot.segment->offset + (slot.element - slot.segment->first)];
+      if (index < read) {
+        observer_->OnValue(key, index,
+                           {TScanStatus::kNumber, spans[index].offset, spans[index].length, stored});
+      } else {
+        observer_->OnValue(key, index, {stop, here, 0, stored});
       }
     }
   }

@@ -97,6 +97,12 @@ constexpr TKeyRule kKeys[] = {
 #undef IGN_ELEMENT
 
 static_assert(std::size(kKeys) == 52);
+static_assert([] {
+  for (const TKeyRule& key : kKeys) {
+    if (key.value_count > kMostKeyValues) return false;
+  }
+  return true;
+}());
 
 }  // namespace
 
@@ -119,33 +125,6 @@ TValueSlot SlotOf(const TKeyRule& key, unsigned index) {
     index -= segment.count;
   }
   return {nullptr, 0};
-}
-
-std::uint8_t EncodeUnsigned(TEncoding encoding, std::uint16_t value) {
-  switch (encoding) {
-    case E::kPlain:
-    case E::kSwitch:
-      return static_cast<std::uint8_t>(value);
-    case E::kNegatedSwitch:
-      return value == 0 ? 1 : 0;
-    case E::kDiv5:
-      return static_cast<std::uint8_t>(value / 5);
-    case E::kDiv10:
-      return static_cast<std::uint8_t>(value / 10);
-    case E::kDiv20:
-      return static_cast<std::uint8_t>(value / 20);
-    case E::kDiv50:
-      return static_cast<std::uint8_t>(value / 50);
-    case E::kTps2:
-      return static_cast<std::uint8_t>(value / 10 + 6);
-    case E::kChoke2:
-      return static_cast<std::uint8_t>(value - 100);
-    case E::kSigned:
-      // Signed positions are read with the signed scanner; an unsigned value
-      // here would be a caller's mistake, so treat it as the same number.
-      return EncodeSigned(static_cast<std::int32_t>(value));
-  }
-  return 0;
 }
 
 int FileValueOf(TEncoding encoding, std::uint8_t byte) {

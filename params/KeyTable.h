@@ -50,6 +50,9 @@ struct TKeyRule {
   bool IsSigned() const { return segments[0].encoding == TEncoding::kSigned; }
 };
 
+// No key takes more values than a map has.
+inline constexpr unsigned kMostKeyValues = 150;
+
 // The 52 keys, in the order in which the reader tests a token against them.
 std::span<const TKeyRule> KeyTable();
 
@@ -64,7 +67,32 @@ struct TValueSlot {
 TValueSlot SlotOf(const TKeyRule& key, unsigned index);
 
 // The byte that an unsigned file value (already reduced modulo 65536) becomes.
-std::uint8_t EncodeUnsigned(TEncoding encoding, std::uint16_t value);
+inline std::uint8_t EncodeUnsigned(TEncoding encoding, std::uint16_t value) {
+  switch (encoding) {
+    case TEncoding::kPlain:
+    case TEncoding::kSwitch:
+      return static_cast<std::uint8_t>(value);
+    case TEncoding::kNegatedSwitch:
+      return value == 0 ? 1 : 0;
+    case TEncoding::kDiv5:
+      return static_cast<std::uint8_t>(value / 5);
+    case TEncoding::kDiv10:
+      return static_cast<std::uint8_t>(value / 10);
+    case TEncoding::kDiv20:
+      return static_cast<std::uint8_t>(value / 20);
+    case TEncoding::kDiv50:
+      return static_cast<std::uint8_t>(value / 50);
+    case TEncoding::kTps2:
+      return static_cast<std::uint8_t>(value / 10 + 6);
+    case TEncoding::kChoke2:
+      return static_cast<std::uint8_t>(value - 100);
+    case TEncoding::kSigned:
+      // Signed positions are read with the signed scanner; an unsigned value
+      // here is taken as the same number.
+      return static_cast<std::uint8_t>(value + 100);
+  }
+  return 0;
+}
 
 // The byte that a signed file value becomes.
 inline std::uint8_t EncodeSigned(std::int32_t value) {

@@ -1,6 +1,6 @@
 // Token and number scanning with the semantics of the C library's formatted
-// input ("%s", "%u", "%d" in the C locale), over text in memory or a buffered
-// stream. A token longer than kMaxToken characters is consumed whole and
+// input ("%s", "%u", "%d" in the C locale), over text in memory or a stream,
+// both read through a buffer of the scanner's own. A token longer than kMaxToken characters is consumed whole and
 // reported as too long, so no input can make the scanner hold more than one
 // buffer.
 #pragma once
@@ -44,39 +44,49 @@ class TScanner {
   bool ReadToken(TToken& token);
 
   // Skips white space and reads an optionally signed decimal number, which
-  // ends at its last digit; the number is reduced modulo 65536, and a minus
-  // sign negates it modulo 65536 as the C library's "%u" does. When no digit
-  // follows (a sign included) nothing is consumed and `value` keeps its value.
+  // ends at its last digit, as the C library's "%u" and "%d" do: the number
+  // is reduced modulo 65536 (or 2^32), and a minus sign negates it modulo
+  // that. When no digit follows (a sign included) nothing is consumed and
+  // `value` keeps its value.
   TScanStatus ReadUnsigned(std::uint16_t& value);
-
-  // As ReadUnsigned, for a signed number reduced modulo 2^32.
   TScanStatus ReadSigned(std::int32_t& value);
 
-  // Where the last number read began and how long it was.
-  std::size_t NumberOffset() const { return number_offset_; }
-  std::size_t NumberLength() const { return number_length_; }
+  // Reads up to `count` numbers in a row, each modulo 2^32 with its sign
+  // applied, into `values`. Stops at the first position without a number and
+  // returns how many it read; `stop` tells why it stopped (kNumber when it
+  // read all). When `spans` is given, each number's place goes there.
+  struct TSpan {
+    std::size_t offset;
+    std::size_t length;
+  };
+  unsigned ReadNumbers(std::uint32_t* values, unsigned count, TScanStatus& stop,
+                       TSpan* spans = nullptr);
 
   // Byte offset of the reading position from the start of the input.
-  std::size_t Offset() const;
+  std::size_t Offset() const { return OffsetOf(cur_); }
 
  private:
+  std::size_t OffsetOf(const char* p) const {
+    return base_offset_ + static_cast<std::size_t>(p - base_);
+  }
   // Makes at least `count` bytes available from the reading position unless
   // the input ends first; returns whether they are there.
   bool Ensure(std::size_t count);
   // Moves the bytes from `keep` on to the front of the buffer and reads more.
   bool Refill(const char* keep);
   bool SkipSpace();
-  // Reads sign and digits; `negative` tells whether a minus sign stood first.
-  TScanStatus ReadMagnitude(std::uint32_t& magnitude, bool& negative);
+  // Reads one number the long way: signs, numbers that reach the end of the
+  // buffer, anything that is no number.
+  TScanStatus ReadNumberSlow(std::uint32_t& value, TSpan& span);
 
   const char* cur_ = nullptr;
   const char* end_ = nullptr;
   const char* base_ = nullptr;   // what offset base_offset_ corresponds to
   std::size_t base_offset_ = 0;
+  std::string_view rest_;  // text of a memory source not yet in the buffer
   std::istream* in_ = nullptr;
   std::unique_ptr<char[]> buffer_;
-  std::size_t number_offset_ = 0;
-  std::size_t number_length_ = 0;
+  std::size_t capacity_ = 0;
 };
 
 }  // namespace ign

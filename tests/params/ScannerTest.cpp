@@ -95,13 +95,56 @@ TEST(Scanner, StreamBufferBoundaries) {
   }
 }
 
-TEST(Scanner, NumberPosition) {
-  TScanner scanner(std::string("  -42 7"));
-  std::int32_t d = 0;
-  scanner.ReadSigned(d);
-  EXPECT_EQ(scanner.NumberOffset(), 2u);
-  EXPECT_EQ(scanner.NumberLength(), 3u);
-  EXPECT_EQ(scanner.Offset(), 5u);
+TEST(Scanner, NumberRuns) {
+  // A run stops at the first position without a number; the places of the
+  // numbers it read are reported.
+  TScanner scanner(std::string("  -42 7 +3 x 9"));
+  std::uint32_t values[5] = {};
+  TScanner::TSpan spans[5] = {};
+  TScanStatus stop;
+  EXPECT_EQ(scanner.ReadNumbers(values, 5, stop, spans), 3u);
+  EXPECT_EQ(stop, TScanStatus::kNotANumber);
+  EXPECT_EQ(static_cast<std::int32_t>(values[0]), -42);
+  EXPECT_EQ(values[1], 7u);
+  EXPECT_EQ(values[2], 3u);
+  EXPECT_EQ(spans[0].offset, 2u);
+  EXPECT_EQ(spans[0].length, 3u);
+  EXPECT_EQ(spans[2].offset, 8u);
+  EXPECT_EQ(scanner.Offset(), 11u);
+}
+
+// Many short numbers, so that most go through the eight-byte path and some
+// meet the end of the buffer; the stream and the memory scanner must agree
+// with a plain digit loop.
+TEST(Scanner, FastPathAgreesWithPlainDigits) {
+  std::string text;
+  std::vector<std::uint32_t> expected;
+  std::uint32_t seed = 12345;
+  for (int i = 0; i < 30000; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    const int digits = 1 + static_cast<int>((seed >> 8) % 9);
+    std::uint32_t value = 0;
+    std::string number;
+    for (int d = 0; d < digits; ++d) {
+      seed = seed * 1103515245u + 12345u;
+      const char c = static_cast<char>('0' + (seed >> 16) % 10);
+      number += c;
+      value = value * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    text += std::string(1 + (seed >> 4) % 12, (seed & 1) ? ' ' : '\n') + number;
+    expected.push_back(value);
+  }
+  std::vector<std::uint32_t> from_memory(expected.size()), from_stream(expected.size());
+  TScanStatus stop;
+  TScanner memory(text);
+  EXPECT_EQ(memory.ReadNumbers(from_memory.data(), static_cast<unsigned>(expected.size()), stop),
+            expected.size());
+  std::istringstream in(text);
+  TScanner stream(in);
+  EXPECT_EQ(stream.ReadNumbers(from_stream.data(), static_cast<unsigned>(expected.size()), stop),
+            expected.size());
+  EXPECT_EQ(from_memory, expected);
+  EXPECT_EQ(from_stream, expected);
 }
 
 }  // namespace

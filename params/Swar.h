@@ -1,0 +1,63 @@
+// Eight bytes at a time: classifying white space and digits and turning a run
+// of digits into a number without a branch per byte. A parameter file is
+// mostly short runs of blanks and digits, where byte loops spend their time in
+// mispredicted loop exits.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace ign::swar {
+
+static_assert(std::endian::native == std::endian::little,
+              "the byte masks below read the first character from the lowest byte");
+
+inline constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+inline constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+
+constexpr std::uint64_t Repeat(std::uint8_t byte) { return 0x0101010101010101ull * byte; }
+
+inline std::uint64_t Load(const char* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// High bit set in each byte that is white space of the C locale (blank, \t,
+// \n, \v, \f, \r). Bytes of 0x80 and above are never white space. The
+// additions stay within each byte, so no byte disturbs its neighbour.
+inline std::uint64_t SpaceMask(std::uint64_t x) {
+  const std::uint64_t y = x & kLow7;
+  const std::uint64_t at_least_9 = (y + Repeat(0x80 - 9)) & kHigh;
+  const std::uint64_t at_least_14 = (y + Repeat(0x80 - 14)) & kHigh;
+  const std::uint64_t blank = ~((y ^ Repeat(' ')) + kLow7) & kHigh;
+  return ((at_least_9 & ~at_least_14) | blank) & ~x & kHigh;
+}
+
+// High bit set in each byte that is a decimal digit.
+inline std::uint64_t DigitMask(std::uint64_t x) {
+  const std::uint64_t y = x & kLow7;
+  const std::uint64_t at_least_0 = (y + Repeat(0x80 - '0')) & kHigh;
+  const std::uint64_t above_9 = (y + Repeat(0x80 - '9' - 1)) & kHigh;
+  return at_least_0 & ~above_9 & ~x & kHigh;
+}
+
+// How many bytes from the first one on have their high bit set (0 to 8).
+inline unsigned LeadingRun(std::uint64_t mask) {
+  return static_cast<unsigned>(std::countr_zero(~mask & kHigh)) / 8;
+}
+
+// The value of the first `count` bytes of `x` (1 to 8), all of them digits.
+inline std::uint32_t ParseDigits(std::uint64_t x, unsigned count) {
+  // Shift the digits to the top so that the bytes below act as leading zeros;
+  // subtracting '0' first cannot borrow out of a digit byte.
+  std::uint64_t v = (x - Repeat('0')) << (8 * (8 - count));
+  v = v * 10 + (v >> 8);
+  v = (((v & 0x000000FF000000FFull) * (100 + (1000000ull << 32))) +
+       (((v >> 16) & 0x000000FF000000FFull) * (1 + (10000ull << 32)))) >>
+      32;
+  return static_cast<std::uint32_t>(v);
+}
+
+}  // namespace ign::swar
