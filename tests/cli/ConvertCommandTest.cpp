@@ -1,0 +1,214 @@
+// ign-convert as a command: arguments, messages, exit status and what it
+// leaves on disk.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "params/IgnWriter.h"
+#include "tests/cli/RunProgram.h"
+
+namespace ign::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
+const std::string kKart = Example("kart-100.ign");
+const std::string kEnduro = Example("enduro-250.ign");
+const std::string kTwoStroke = Example("two-stroke-125.ign");
+
+// What the converter made of an example on its own, for comparisons.
+std::string Converted(const std::string& input) {
+  const TRunResult run = RunConvert({input, "-o", "-"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  return run.out;
+}
+
+TEST(ConvertCommand, WritesOneFileOfTheFixedSize) {
+  TTempFolder folder;
+  const TRunResult run = RunConvert({kKart, "-o", folder / "kart.ign"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "");
+  const std::string output = ReadBytes(folder / "kart.ign");
+  EXPECT_EQ(output.size(), kIgn2006Size);
+  EXPECT_EQ(output.substr(0, 21), "ZANTROVA_KEY    51 \r\n");
+  EXPECT_EQ(folder.Names(), Names{"kart.ign"});  // no temporary file left
+}
+
+TEST(ConvertCommand, HelpAndVersionGoToStandardOutput) {
+  for (const char* option : {"--help", "-h", "--version"}) {
+    const TRunResult run = RunConvert({option});
+    EXPECT_EQ(run.status, 0) << option;
+    EXPECT_NE(run.out, "") << option;
+    EXPECT_EQ(run.err, "") << option;
+  }
+  EXPECT_EQ(RunConvert({"--version"}).out, "ign-convert 1.0.0\n");
+  EXPECT_NE(RunConvert({"--help"}).out.find("ign-convert [-f] -d DIR INPUT..."), std::string::npos);
+}
+
+TEST(ConvertCommand, UsageErrorsExitWithTwoAndWriteNothing) {
+  TTempFolder folder;
+  const std::string out = folder / "out.ign";
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {kKart},                                              // neither -o nor -d
+      {kKart, "-o", out, "-d", folder / ""},                // both
+      {kKart, kEnduro, "-o", out},                          // -o takes one input
+      {"-o", out},                                          // no input
+      {"-d", folder / "", "-"},                             // standard input has no name
+      {"-d", folder / "", kKart, folder / "kart-100.ign"},  // one name twice
+      {kKart, "-o", out, "--no-such-option"},
+      {kKart, "-o"},
+  };
+  for (const auto& args : cases) {
+    const TRunResult run = RunConvert(args);
+    const std::string shown = ::testing::PrintToString(args);
+    EXPECT_EQ(run.status, 2) << shown;
+    EXPECT_EQ(run.out, "") << shown;
+    EXPECT_EQ(run.err.rfind("ign-convert: ", 0), 0u) << shown << run.err;
+    EXPECT_NE(run.err.find("--help"), std::string::npos) << shown;
+    EXPECT_EQ(folder.Names(), Names{}) << shown;
+  }
+}
+
+TEST(ConvertCommand, InputsThatFailAreNamedAndLeaveNoOutput) {
+  TTempFolder folder;
+  WriteBytes(folder / "2006.ign", Converted(kKart));
+  WriteBytes(folder / "empty.ign", "");
+  WriteBytes(folder / "36.ign", "ZANTROVA_KEY 36 BIKE 2");
+  WriteBytes(folder / "late.ign", "BIKE 2 ZANTROVA_KEY\n");
+  fs::create_directory(folder / "folder.ign");
+  struct TCase {
+    std::string input;
+    std::string message;
+  };
+  const TCase cases[] = {
+      {folder / "missing.ign", "Open file error!"},
+      {folder / "folder.ign", "Open file error!"},
+      {"/dev/null", "Open file error!"},  // no regular file
+      {folder / "2006.ign", "Unmatched version of *.ign file!"},
+      {folder / "empty.ign", "Unmatched version of *.ign file!"},
+      {folder / "36.ign", "Unmatched version of *.ign file!"},
+      {folder / "late.ign", "Unmatched version of *.ign file!"},
+  };
+  for (const TCase& c : cases) {
+    const TRunResult run = RunConvert({c.input, "-o", folder / "out.ign"});
+    EXPECT_EQ(run.status, 1) << c.input;
+    EXPECT_EQ(run.err, "ign-convert: " + c.input + ": " + c.message + "\n");
+    EXPECT_FALSE(fs::exists(folder / "out.ign")) << c.input;
+  }
+  const TRunResult run = RunConvert({"-", "-o", folder / "out.ign"}, "BIKE 1");
+  EXPECT_EQ(run.err, "ign-convert: <stdin>: Unmatched version of *.ign file!\n");
+}
+
+TEST(ConvertCommand, ExistingOutputIsReplacedOnlyWithForce) {
+  TTempFolder folder;
+  const std::string out = folder / "out.ign";
+  WriteBytes(out, "keep me");
+  TRunResult run = RunConvert({kKart, "-o", out});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "ign-convert: " + out + ": Output file exists (use -f to replace it)\n");
+  EXPECT_EQ(ReadBytes(out), "keep me");
+
+  for (const char* force : {"-f", "--force"}) {
+    WriteBytes(out, "keep me");
+    run = RunConvert({kKart, force, "-o", out});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadBytes(out), Converted(kKart));
+  }
+  EXPECT_EQ(folder.Names(), Names{"out.ign"});
+}
+
+TEST(ConvertCommand, OutputsThatCannotBeCreatedAreNamed) {
+  TTempFolder folder;
+  fs::create_directory(folder / "taken");
+  const std::string cases[] = {folder / "no-such-folder/out.ign", folder / "taken"};
+  for (const std::string& out : cases) {
+    const TRunResult run = RunConvert({kKart, "-f", "-o", out});
+    EXPECT_EQ(run.status, 1) << out;
+    EXPECT_EQ(run.err, "ign-convert: " + out + ": Open file error!\n");
+  }
+  EXPECT_TRUE(fs::is_directory(folder / "taken"));
+  EXPECT_EQ(folder.Names(), Names{"taken"});
+}
+
+TEST(ConvertCommand, StandardInputAndOutputCarryTheSameBytesAsFiles) {
+  TTempFolder folder;
+  ASSERT_EQ(RunConvert({kEnduro, "-o", folder / "file.ign"}).status, 0);
+  const std::string expected = ReadBytes(folder / "file.ign");
+
+  EXPECT_EQ(Converted(kEnduro), expected);
+  const TRunResult piped = RunConvert({"-", "-o", "-"}, ReadBytes(kEnduro));
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  EXPECT_EQ(piped.out, expected);
+  const TRunResult in = RunConvert({"-", "-o", folder / "in.ign"}, ReadBytes(kEnduro));
+  EXPECT_EQ(in.status, 0) << in.err;
+  EXPECT_EQ(ReadBytes(folder / "in.ign"), expected);
+}
+
+TEST(ConvertCommand, FolderBatchConvertsTheGoodInputsWhenOneFails) {
+  TTempFolder folder;
+  fs::create_directory(folder / "out");
+  const std::string missing = folder / "missing.ign";
+  const TRunResult run = RunConvert({"-d", folder / "out", kKart, missing, kEnduro, kTwoStroke});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "ign-convert: " + missing + ": Open file error!\n");
+  const fs::path out = folder.Path() / "out";
+  EXPECT_EQ(ReadBytes(out / "kart-100.ign"), Converted(kKart));
+  EXPECT_EQ(ReadBytes(out / "enduro-250.ign"), Converted(kEnduro));
+  EXPECT_EQ(ReadBytes(out / "two-stroke-125.ign"), Converted(kTwoStroke));
+  EXPECT_FALSE(fs::exists(out / "missing.ign"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 3);
+}
+
+// The window keeps one set across conversions; the command line must not, or
+// a file without "BIKE" would take the previous file's.
+TEST(ConvertCommand, BatchResultsDoNotDependOnInputOrder) {
+  TTempFolder folder;
+  const std::string a = folder / "a.ign";
+  const std::string b = folder / "b.ign";
+  WriteBytes(a, ReadBytes(kTwoStroke));  // has "BIKE 2" and "ALARM"
+  WriteBytes(b, "ZANTROVA_KEY 37\r\nLIMITER 9000 9500 10000\r\n");
+  for (const char* sub : {"ab", "ba"}) fs::create_directory(folder / sub);
+  ASSERT_EQ(RunConvert({"-d", folder / "ab", a, b}).status, 0);
+  ASSERT_EQ(RunConvert({"-d", folder / "ba", b, a}).status, 0);
+
+  const std::string b_alone = Converted(b);
+  EXPECT_EQ(ReadBytes(folder.Path() / "ab" / "b.ign"), b_alone);
+  EXPECT_EQ(ReadBytes(folder.Path() / "ba" / "b.ign"), b_alone);
+  EXPECT_EQ(ReadBytes(folder.Path() / "ab" / "a.ign"), ReadBytes(folder.Path() / "ba" / "a.ign"));
+  EXPECT_NE(b_alone.find("\r\nBIKE             0 \r\n"), std::string::npos);
+}
+
+// A size limit makes the write fail part way, as a full disk would.
+TEST(ConvertCommand, FailedWriteKeepsTheEarlierOutputAndLeavesNoTemporaryFile) {
+  TTempFolder folder;
+  const std::string out = folder / "out.ign";
+  const std::string earlier = Converted(kKart);
+  WriteBytes(out, earlier);
+  const TRunResult run = RunConvert({kEnduro, "-f", "-o", out}, "", 4096);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "ign-convert: " + out + ": Write file error!\n");
+  EXPECT_EQ(ReadBytes(out), earlier);
+  EXPECT_EQ(folder.Names(), Names{"out.ign"});
+
+  const TRunResult batch = RunConvert({"-d", folder / "", kEnduro, kTwoStroke}, "", 4096);
+  EXPECT_EQ(batch.status, 1);
+  EXPECT_EQ(folder.Names(), Names{"out.ign"});
+}
+
+TEST(ConvertCommand, LinkedOutputReplacesTheFileAndKeepsTheLink) {
+  TTempFolder folder;
+  WriteBytes(folder / "real.ign", "old");
+  fs::create_symlink("real.ign", folder.Path() / "link.ign");
+  ASSERT_EQ(RunConvert({kKart, "-f", "-o", folder / "link.ign"}).status, 0);
+  EXPECT_TRUE(fs::is_symlink(folder.Path() / "link.ign"));
+  EXPECT_EQ(ReadBytes(folder / "real.ign"), Converted(kKart));
+  EXPECT_EQ(folder.Names(), (Names{"link.ign", "real.ign"}));
+}
+
+}  // namespace
+}  // namespace ign::test

@@ -1,0 +1,43 @@
+// Running ign-convert in a child process and collecting what it did.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ign::test {
+
+struct TRunResult {
+  int status = -1;  // exit status, or 128 + signal number
+  std::string out;  // standard output
+  std::string err;  // standard error
+};
+
+// Runs the program with `args`, feeding `input` to its standard input. A
+// `file_size_limit` of 0 or more sets the child's RLIMIT_FSIZE in bytes.
+TRunResult RunConvert(std::vector<std::string> args, std::string_view input = {},
+                      long file_size_limit = -1);
+
+// A fresh empty folder, removed with everything in it at the end of a test.
+class TTempFolder {
+ public:
+  TTempFolder();
+  ~TTempFolder();
+  TTempFolder(const TTempFolder&) = delete;
+  TTempFolder& operator=(const TTempFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::string operator/(std::string_view name) const { return (path_ / name).string(); }
+  // The names of the entries, sorted, hidden ones included.
+  std::vector<std::string> Names() const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadBytes(const std::filesystem::path& file);
+void WriteBytes(const std::filesystem::path& file, std::string_view bytes);
+std::string Example(std::string_view name);  // path of an examples/ file
+
+}  // namespace ign::test
