@@ -1,6 +1,6 @@
-// Any bytes at all: the reader must not crash or hang, the memory and the
-// stream reader must agree, and whatever the set holds the writer gives the
-// fixed layout.
+// Any bytes at all: the reader must not crash or hang, must agree with the
+// plain byte-at-a-time reading from memory and from a stream, and whatever
+// the set holds the writer gives the fixed layout.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +13,7 @@
 #include "params/IgnReader.h"
 #include "params/IgnWriter.h"
 #include "params/New.h"
+#include "tests/params/ReferenceReader.h"
 
 namespace {
 
@@ -53,6 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::istringstream in{std::string(text)};
   Check(ign::ReadIgn2005(in, from_stream) == converted);
   Check(std::memcmp(&from_memory, &from_stream, sizeof from_memory) == 0);
+  ign::TParameterSet plain;
+  ign::AdjustFor2006(plain);
+  Check(ign::reference::Read(text, plain) == converted);
+  Check(std::memcmp(&from_memory, &plain, sizeof plain) == 0);
 
   // The set as the reader left it, even without the version key.
   std::string written;
