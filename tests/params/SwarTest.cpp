@@ -39,9 +39,11 @@ TEST(Swar, LeadingRunAndDigits) {
       {"99999999", 0, 8, 99999999}, {"0000001 ", 0, 7, 1}, {"x1234567", 0, 0, 0},
   };
   for (const auto& c : cases) {
-    const std::uint64_t word = Load(c.text);
+    char padded[16] = {};  // eight-byte reads from any place of the text
+    std::memcpy(padded, c.text, std::strlen(c.text));
+    const std::uint64_t word = Load(padded);
     EXPECT_EQ(LeadingRun(SpaceMask(word)), c.blanks) << c.text;
-    const std::uint64_t digits_word = Load(c.text + (c.blanks < 8 ? c.blanks : 0));
+    const std::uint64_t digits_word = Load(padded + (c.blanks < 8 ? c.blanks : 0));
     const unsigned digits = LeadingRun(DigitMask(digits_word));
     EXPECT_EQ(digits, c.digits) << c.text;
     if (digits > 0) {
