@@ -11,8 +11,9 @@ namespace ign {
 namespace {
 
 constexpr const char* kUsage =
-    R"(Usage: ign-convert [-f] INPUT -o OUTPUT
-       ign-convert [-f] -d DIR INPUT...
+    R"(Usage: ign-convert [-f] [--report[=json]] [--strict] INPUT -o OUTPUT
+       ign-convert [-f] [--report[=json]] [--strict] -d DIR INPUT...
+       ign-convert --dry-run [--report[=json]] [--strict] INPUT...
 
 Converts ignition parameter files (*.ign) from format version 2005 to 2006.
 Every input is converted on its own, as by a fresh start of the program, and
@@ -21,13 +22,20 @@ an output file is only ever replaced as a whole.
   -o, --output OUTPUT    write the converted INPUT to OUTPUT ("-": standard output)
   -d, --directory DIR    write each INPUT to DIR under the input's file name
   -f, --force            replace output files that already exist
+      --report[=json]    list on standard output every value that version 2006
+                         receives other than the input says, with its line and
+                         the reason; =json for one JSON document
+      --dry-run          report only (as --report unless =json), write nothing
+      --strict           exit with 3 when a value changes other than by the
+                         expected version-2006 adjustment and dropped rows
   -h, --help             show this help and exit
       --version          show the version and exit
 
-INPUT "-" reads standard input (with -o only).
+INPUT "-" reads standard input (with -o or --dry-run only).
 
 Exit status: 0 every input converted, 1 an input or output failed (the other
-inputs are still converted), 2 usage error.
+inputs are still converted), 2 usage error, 3 with --strict: nothing failed
+but some value changed unexpectedly.
 )";
 
 int UsageError(const std::string& message) {
@@ -40,7 +48,13 @@ int UsageError(const std::string& message) {
 std::string CheckCombination(const TOptions& options) {
   if (options.inputs.empty()) return "no input file given";
   if (options.output && options.directory) return "-o and -d cannot be used together";
-  if (!options.output && !options.directory) return "give -o OUTPUT or -d DIR";
+  if (!options.output && !options.directory && !options.dry_run) {
+    return "give -o OUTPUT or -d DIR";
+  }
+  if (options.output == kStandardStream && options.report != TReportFormat::kNone &&
+      !options.dry_run) {
+    return "the report and the converted file cannot both go to standard output";
+  }
   if (options.output && options.inputs.size() > 1) {
     return "-o takes one input; use -d DIR for several";
   }
@@ -63,8 +77,6 @@ std::string CheckCombination(const TOptions& options) {
 
 }  // namespace
 
-const char* UsageText() { return kUsage; }
-
 std::optional<int> ParseOptions(int argc, const char* const* argv, TOptions& options) {
   CLI::App app{"", std::string(kProgramName)};
   app.formatter_fn([](const CLI::App*, std::string, CLI::AppFormatMode) { return kUsage; });
@@ -72,6 +84,10 @@ std::optional<int> ParseOptions(int argc, const char* const* argv, TOptions& opt
   app.add_option("-o,--output", options.output);
   app.add_option("-d,--directory", options.directory);
   app.add_flag("-f,--force", options.force);
+  std::string report;
+  app.add_flag("--report{text}", report)->check(CLI::IsMember({"text", "json"}));
+  app.add_flag("--dry-run", options.dry_run);
+  app.add_flag("--strict", options.strict);
   app.add_option("INPUT", options.inputs);
   try {
     app.parse(argc, argv);
@@ -84,6 +100,9 @@ std::optional<int> ParseOptions(int argc, const char* const* argv, TOptions& opt
   } catch (const CLI::ParseError& error) {
     return UsageError(error.what());
   }
+  options.report = report == "json"                      ? TReportFormat::kJson
+                   : report == "text" || options.dry_run ? TReportFormat::kText
+                                                         : TReportFormat::kNone;
   if (const std::string problem = CheckCombination(options); !problem.empty()) {
     return UsageError(problem);
   }
