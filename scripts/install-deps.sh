@@ -13,6 +13,7 @@ libcli11-dev
 nlohmann-json3-dev
 clang libclang-rt-14-dev
 xvfb xauth xdotool x11-utils
+libx11-dev imagemagick
 desktop-file-utils appstream
 "
 

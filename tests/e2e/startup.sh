@@ -1,0 +1,46 @@
+#!/bin/bash
+# The real program under Xvfb: its window comes up centred with the caption of
+# the language asked for, and File > Exit from the keyboard ends it with 0.
+#
+#   startup.sh PROGRAM
+set -euo pipefail
+
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/xsession.sh"
+for tool in Xvfb xdotool xwd; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+XsStart
+trap XsStop EXIT
+
+english='^Converter \*\.ign file Version 2005 to Version 2006$'
+german='^Verwandlung \*\.ign Version 2005 zu Version 2006$'
+
+# name | arguments | caption | keys that choose File > Exit in that language
+cases=(
+  "no argument||$english|alt+f x"
+  "DEUTSCH|DEUTSCH|$german|alt+d b"
+  "FRENCH|FRENCH|$english|alt+f s"
+  "Qt option first|-platform xcb DEUTSCH|$german|alt+d b"
+  "lower case|deutsch|$english|alt+f x"
+)
+
+passed=0
+for row in "${cases[@]}"; do
+  IFS='|' read -r name arguments caption keys <<<"$row"
+  # shellcheck disable=SC2086  # the arguments are words on purpose
+  XsLaunch "$program" $arguments
+  win=$(XsWaitWindow "$caption" 15) || XsFail "$name: no window captioned $caption"
+  position=$(XsPosition "$win")
+  [ "$position" = "226 230" ] || XsFail "$name: window at $position, expected 226 230"
+  XsFocus "$win"
+  # shellcheck disable=SC2086
+  XsKeys $keys
+  XsWaitExit 10 || XsFail "$name: the program did not end after $keys"
+  [ "$XS_EXIT_CODE" = 0 ] || XsFail "$name: exit code $XS_EXIT_CODE"
+  echo "ok: $name"
+  passed=$((passed + 1))
+done
+echo "$passed passed, 0 failed"

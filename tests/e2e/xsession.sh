@@ -1,0 +1,121 @@
+# Helpers for driving the converter window under a private Xvfb, sourced by
+# the end-to-end tests and by scripts/screenshot.sh (bash).
+#
+# Everything waits by polling against a deadline: a window that never comes
+# fails the test instead of hanging it.
+
+XS_DIR=""
+XS_XVFB_PID=""
+XS_PID=""
+
+XsFail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Starts Xvfb (1024 x 768) on a display number that it picks itself.
+XsStart() {
+  XS_DIR=$(mktemp -d "${TMPDIR:-/tmp}/ign-e2e.XXXXXX")
+  mkdir -p "$XS_DIR/home"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$XS_DIR/display" >/dev/null 2>"$XS_DIR/xvfb.log" &
+  XS_XVFB_PID=$!
+  local deadline=$((SECONDS + 10))
+  while [ ! -s "$XS_DIR/display" ]; do
+    [ $SECONDS -lt $deadline ] || XsFail "Xvfb did not start: $(cat "$XS_DIR/xvfb.log")"
+    sleep 0.05
+  done
+  export DISPLAY=":$(tr -d '\n' <"$XS_DIR/display")"
+}
+
+XsStop() {
+  if [ -n "$XS_PID" ]; then kill "$XS_PID" 2>/dev/null || true; fi
+  if [ -n "$XS_XVFB_PID" ]; then kill "$XS_XVFB_PID" 2>/dev/null || true; fi
+  wait 2>/dev/null || true
+  if [ -n "$XS_DIR" ]; then rm -rf "$XS_DIR"; fi
+  XS_PID=""
+  XS_XVFB_PID=""
+  XS_DIR=""
+}
+
+# Starts PROGRAM ARGS... in the background as a fresh user would: an empty
+# home, and no desktop, theme or session-bus variables that could bring a
+# platform file dialog instead of Qt's own. Sets XS_PID.
+XsLaunch() {
+  env -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORMTHEME -u DBUS_SESSION_BUS_ADDRESS \
+      -u XDG_CONFIG_HOME -u QT_QPA_PLATFORM -u SESSION_MANAGER \
+      HOME="$XS_DIR/home" QT_QPA_PLATFORM=xcb "$@" >"$XS_DIR/program.log" 2>&1 &
+  XS_PID=$!
+}
+
+# Prints the id of the first visible window whose name contains TEXT, waiting
+# up to SECONDS; fails (status 1) when none comes.
+XsWaitWindow() {
+  local text=$1 deadline=$((SECONDS + ${2:-10})) win
+  while [ $SECONDS -lt $deadline ]; do
+    win=$(xdotool search --onlyvisible --name "$text" 2>/dev/null | head -n 1)
+    if [ -n "$win" ]; then
+      echo "$win"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until no visible window has TEXT in its name.
+XsWaitGone() {
+  local text=$1 deadline=$((SECONDS + ${2:-10}))
+  while [ $SECONDS -lt $deadline ]; do
+    xdotool search --onlyvisible --name "$text" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Gives WINDOW the keyboard focus. Without a window manager nobody else does.
+XsFocus() {
+  timeout 5 xdotool windowfocus --sync "$1" || xdotool windowfocus "$1"
+  sleep 0.2
+}
+
+# The focused window's id.
+XsFocused() { xdotool getwindowfocus 2>/dev/null; }
+
+# Waits until the focus is on a visible window named TEXT and prints its id;
+# Qt focuses a dialog itself once it is mapped.
+XsWaitDialog() {
+  local win
+  win=$(XsWaitWindow "$1" "${2:-10}") || return 1
+  XsFocus "$win"
+  echo "$win"
+}
+
+XsKeys() { xdotool key --delay 60 "$@"; sleep 0.2; }
+XsType() { xdotool type --delay 20 "$1"; sleep 0.2; }
+
+# Left and top of WINDOW on the screen, as "X Y".
+XsPosition() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'
+}
+
+# Waits up to SECONDS for the program to end and sets XS_EXIT_CODE; fails
+# (status 1) when it is still running then. Not for $(...): it must clear
+# XS_PID in this shell.
+XsWaitExit() {
+  local deadline=$((SECONDS + ${1:-10}))
+  while kill -0 "$XS_PID" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+  XS_EXIT_CODE=0
+  wait "$XS_PID" || XS_EXIT_CODE=$?
+  XS_PID=""
+}
+
+# Saves a picture of WINDOW as it shows on the screen (a PNG at FILE).
+XsCapture() {
+  local geometry
+  geometry=$(xdotool getwindowgeometry --shell "$1" |
+    awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{printf "%dx%d+%d+%d", w, h, x, y}')
+  xwd -root -silent | convert xwd:- -crop "$geometry" +repage "$2"
+}
