@@ -37,9 +37,12 @@ std::string What(const TRow& row) {
   const TChange& change = *row.first;
   if (change.key.empty()) return "\"" + change.from.value_or("") + "\"";
   if (!change.index) return change.key;
-  std::string what = change.key + "[" + Element(change, *change.index);
-  if (row.last_index != *change.index) what += ".." + Element(change, row.last_index);
-  return what + "]";
+  // A run of map cells reads [0,2]..[9,14]: row and column of each end.
+  std::string what = change.key + "[" + Element(change, *change.index) + "]";
+  if (row.last_index == *change.index) return what;
+  if (change.in_map) return what + "..[" + Element(change, row.last_index) + "]";
+  return change.key + "[" + Element(change, *change.index) + ".." +
+         Element(change, row.last_index) + "]";
 }
 
 // The values of a row, once when they are all alike.

@@ -174,7 +174,7 @@ TEST(Report, TextMergesRowsAndSumsUpEachFile) {
       "      3  LIMITER",
       "duplicate-key: key given again, overridden by line 7\n",
       "      4  \"FOO\"",
-      "      5  IGN_1[0,2..9,14]   x -> 8",
+      "      5  IGN_1[0,2]..[9,14] x -> 8",
       "      7  LIMITER[0]         15000 -> 2200",
       "     10  ALARM[0..1]        5000 420 -> 4600 20",
       "     11  END[2..14]         -> 2",
