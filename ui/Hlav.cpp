@@ -72,6 +72,7 @@ void TFormHlav::BuildControls() {
   // the point size keeps the layout's proportions.
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setWindowIcon(QIcon(IconPath()));
+  setAcceptDrops(true);
 
   MainMenu1 = menuBar();
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));

@@ -11,6 +11,8 @@
 #include "ui/QtTranslation.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -57,6 +59,7 @@ class TFormHlav : public QMainWindow {
   // conversion, which closes it on every path.
   QString MsgOpenFileError;
   QString MsgUnmatchedIgnVersion;
+  QString MsgWriteFileError;
   QString FileName;                 // the file read last, proposed for saving
   TParameterSet ParameterSet;       // one set for the whole run, never cleared
 
@@ -69,11 +72,15 @@ class TFormHlav : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildControls();
   void FormCreate(const QStringList& arguments);
   void SelectLanguage(std::uint8_t language);
+  // Steps 2 to 12 of File > Open, from reading `input_name` on.
+  void ConvertFile(const QString& input_name);
 
   TDialogs& dialogs_;
   TQtTranslation qt_translation_;

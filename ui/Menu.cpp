@@ -1,10 +1,59 @@
 // The File commands of the main window.
+#include <QLabel>
+
+#include "params/New.h"
+#include "ui/Dialogs.h"
 #include "ui/Hlav.h"
+#include "ui/IgnFiles.h"
 
 namespace ign {
+namespace {
+
+void ShowFileName(QLabel* label, const QString& name) {
+  label->setText(name);
+  label->adjustSize();
+}
+
+}  // namespace
 
 void TFormHlav::MenuOpenClick() {
-  // The conversion comes with the conversion workflow.
+  const std::optional<QString> input_name = dialogs_.AskOpenName(*this, OpenDialog1);
+  if (!input_name) return;
+  ConvertFile(*input_name);
+}
+
+void TFormHlav::ConvertFile(const QString& input_name) {
+  switch (ReadIgnFile(input_name, ParameterSet)) {
+    case TReadOutcome::kCannotOpen:
+      dialogs_.ShowMessage(*this, MsgOpenFileError);
+      return;
+    case TReadOutcome::kUnmatchedVersion:
+      // Also the answer to the program's own output: it is never converted twice.
+      dialogs_.ShowMessage(*this, MsgUnmatchedIgnVersion);
+      return;
+    case TReadOutcome::kRead:
+      break;
+  }
+  ShowFileName(LabelFile2, input_name);
+  FileName = input_name;
+  SaveDialog1.FileName = FileName;  // proposes the input's own folder and name
+  // Before the save dialog, so a cancelled save leaves the set adjusted too.
+  AdjustFor2006(ParameterSet);
+
+  SaveDialog1.FilterIndex = 1;
+  const std::optional<QString> output_name = dialogs_.AskSaveName(*this, SaveDialog1);
+  if (!output_name) return;
+  switch (WriteIgnFile(*output_name, ParameterSet)) {
+    case TWriteOutcome::kCannotOpen:
+      dialogs_.ShowMessage(*this, MsgOpenFileError);
+      return;
+    case TWriteOutcome::kWriteFailed:
+      dialogs_.ShowMessage(*this, MsgWriteFileError);
+      return;
+    case TWriteOutcome::kWritten:
+      break;
+  }
+  ShowFileName(LabelFile5, *output_name);
 }
 
 void TFormHlav::MenuExitClick() { close(); }

@@ -114,24 +114,30 @@ void TTestLanguage::Messages_data() {
   QTest::addColumn<int>("language");
   QTest::addColumn<QString>("open_file_error");
   QTest::addColumn<QString>("unmatched_ign_version");
+  QTest::addColumn<QString>("write_file_error");
   QTest::newRow("English") << 0 << QStringLiteral("Open file error!")
-                           << QStringLiteral("Unmatched version of *.ign file!");
+                           << QStringLiteral("Unmatched version of *.ign file!")
+                           << QStringLiteral("Write file error!");
   QTest::newRow("German") << 1 << QStringLiteral("Fehler beim öffnen der Datei!")
-                          << QStringLiteral("Datendatei *.ign ist nicht kompatiebel!");
+                          << QStringLiteral("Datendatei *.ign ist nicht kompatiebel!")
+                          << QStringLiteral("Fehler beim Schreiben der Datei!");
   QTest::newRow("French") << 2 << QStringLiteral("Erreur ouvertur fichier!")
-                          << QStringLiteral("Programme du fichier non compatible avec programme PC!");
+                          << QStringLiteral("Programme du fichier non compatible avec programme PC!")
+                          << QStringLiteral("Erreur écriture fichier!");
 }
 
 void TTestLanguage::Messages() {
   QFETCH(int, language);
   QFETCH(QString, open_file_error);
   QFETCH(QString, unmatched_ign_version);
+  QFETCH(QString, write_file_error);
   ign::test::TFakeDialogs dialogs;
   auto form = NewForm(dialogs);
   Pick(*form, (language + 2) % 3);
   Pick(*form, language);
   QCOMPARE(form->MsgOpenFileError, open_file_error);
   QCOMPARE(form->MsgUnmatchedIgnVersion, unmatched_ign_version);
+  QCOMPARE(form->MsgWriteFileError, write_file_error);
 }
 
 void TTestLanguage::ExactlyOneItemChecked_data() {

@@ -1,0 +1,105 @@
+#!/bin/bash
+# Conversions as a person does them in the real program under Xvfb: F3, a
+# name typed into Qt's open dialog, the save dialog's proposal, messages.
+#
+#   conversion.sh PROGRAM EXPECTED_TOOL EXAMPLES_DIR
+set -euo pipefail
+
+program=$1
+expected_tool=$2
+examples=$3
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/xsession.sh"
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+XsStart
+trap XsStop EXIT
+work=$XS_DIR/work
+mkdir -p "$work"
+cp "$examples/kart-100.ign" "$work/kart.ign"
+cp "$examples/enduro-250.ign" "$work/enduro.ign"
+"$expected_tool" "$work/kart.ign" "$XS_DIR/kart-expected.ign"
+
+main_caption='^Converter \*\.ign file Version 2005 to Version 2006$'
+XsLaunch "$program"
+main=$(XsWaitWindow "$main_caption" 15) || XsFail "no main window"
+passed=0
+
+Ok() {
+  echo "ok: $1"
+  passed=$((passed + 1))
+}
+
+# Opens the file dialog with F3 and chooses FILE by typing its full name.
+OpenByTyping() {
+  XsFocus "$main"
+  XsKeys F3
+  XsWaitDialog '^Open$' 10 >/dev/null || XsFail "F3 did not bring the open dialog"
+  XsKeys ctrl+a
+  XsType "$1"
+  XsKeys Return
+}
+
+# Count of visible windows named exactly TEXT.
+Count() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+
+# 1. A conversion to a new name typed without extension.
+OpenByTyping "$work/kart.ign"
+save=$(XsWaitDialog '^Save As$' 10) || XsFail "no save dialog after choosing kart.ign"
+XsKeys ctrl+a
+XsType "$work/kart-2006"
+XsKeys Return
+XsWaitGone '^Save As$' 10 || XsFail "the save dialog stayed open"
+[ -f "$work/kart-2006.ign" ] || XsFail "no kart-2006.ign written: $(ls "$work")"
+cmp "$work/kart-2006.ign" "$XS_DIR/kart-expected.ign" || XsFail "kart-2006.ign differs from the expected file"
+cmp "$work/kart.ign" "$examples/kart-100.ign" || XsFail "the input changed"
+Ok "converted to a name typed without extension"
+
+# 2. The program's own output is no version-2005 file: a message that Enter
+# closes, and no save dialog.
+OpenByTyping "$work/kart-2006.ign"
+box=$(XsWaitDialog '^ign-converter$' 10) || XsFail "no message for a version-2006 file"
+XsKeys Return
+XsWaitGone '^ign-converter$' 10 || XsFail "Enter did not close the message"
+[ "$(Count '^Save As$')" = 0 ] || XsFail "a save dialog followed the message"
+Ok "unmatched file: message closed by Enter"
+
+# 3. Escape in the open dialog does nothing.
+before=$(ls -l --time-style=+%s.%N "$work" | md5sum)
+XsFocus "$main"
+XsKeys F3
+XsWaitDialog '^Open$' 10 >/dev/null || XsFail "F3 did not bring the open dialog"
+XsKeys Escape
+XsWaitGone '^Open$' 10 || XsFail "Escape did not close the open dialog"
+sleep 0.5
+[ "$(Count '^Save As$')" = 0 ] && [ "$(Count '^ign-converter$')" = 0 ] || XsFail "something followed Escape"
+[ "$(ls -l --time-style=+%s.%N "$work" | md5sum)" = "$before" ] || XsFail "files changed after Escape"
+Ok "Escape in the open dialog does nothing"
+
+# 4. Accepting the proposed name asks before replacing the input; Yes
+# replaces it with the version-2006 file.
+cp "$examples/kart-100.ign" "$work/replace-me.ign"
+OpenByTyping "$work/replace-me.ign"
+save=$(XsWaitDialog '^Save As$' 10) || XsFail "no save dialog after choosing replace-me.ign"
+XsKeys Return
+deadline=$((SECONDS + 10))
+until [ "$(Count '^Save As$')" -ge 2 ]; do
+  [ $SECONDS -lt $deadline ] || XsFail "no question before replacing replace-me.ign"
+  sleep 0.1
+done
+question=$(xdotool search --onlyvisible --name '^Save As$' | grep -v "^$save\$" | head -n 1)
+XsFocus "$question"
+cmp -s "$work/replace-me.ign" "$examples/kart-100.ign" || XsFail "replaced before the answer"
+XsKeys alt+y
+XsWaitGone '^Save As$' 10 || XsFail "the save dialog stayed open after Yes"
+cmp "$work/replace-me.ign" "$XS_DIR/kart-expected.ign" || XsFail "replace-me.ign was not replaced by its conversion"
+Ok "proposed name: asked, then replaced"
+
+XsFocus "$main"
+XsKeys alt+f x
+XsWaitExit 10 || XsFail "File > Exit did not end the program"
+[ "$XS_EXIT_CODE" = 0 ] || XsFail "exit code $XS_EXIT_CODE"
+Ok "exit code 0 after the conversions"
+echo "$passed passed, 0 failed"
