@@ -47,6 +47,7 @@ fuzz: deps
 
 bench: build
 	build/bin/params_bench
+	bench/startup/run.sh build 15
 
 install: build
 	cmake --install build --prefix $(PREFIX)

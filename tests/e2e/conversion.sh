@@ -11,7 +11,7 @@ examples=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/xsession.sh"
 for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (make test installs it)"; exit 1; }
 done
 
 XsStart
