@@ -16,7 +16,9 @@ TReadOutcome ReadIgnFile(const QString& name, TParameterSet& set) {
   // Opening a folder succeeds on some systems and a pipe may never end;
   // neither is a parameter file.
   if (!QFileInfo(name).isFile()) return TReadOutcome::kCannotOpen;
-  std::ifstream in(std::filesystem::path(name.toStdU16String()));
+  // Binary, as the command-line converter reads: CR is white space to the
+  // reader anyway, and a Ctrl-Z in the text must not end it early on Windows.
+  std::ifstream in(std::filesystem::path(name.toStdU16String()), std::ios::binary);
   if (!in.is_open()) return TReadOutcome::kCannotOpen;
   return ReadIgn2005(in, set) ? TReadOutcome::kRead : TReadOutcome::kUnmatchedVersion;
 }
