@@ -2,17 +2,21 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
+#include "params/Classify.h"
 #include "params/Swar.h"
 
 namespace ign {
 namespace {
 
 constexpr std::size_t kBufferSize = 64 * 1024;
-// Zero bytes after the data: no white space and no digit, so the eight-byte
-// reads of the fast paths may look past the end and still stop there.
-constexpr std::size_t kPadding = 8;
+// Zero bytes after the data: no white space and no digit, so every run ends
+// there at the latest and the eight-byte reads may look past the end. The
+// classification reads whole 64-byte blocks, hence the size.
+constexpr std::size_t kBlock = 64;
+constexpr std::size_t kPadding = kBlock + 8;
 constexpr std::size_t kMinBuffer = 4 * (TScanner::kMaxToken + 1);
 
 // White space of the C locale: blank, tab, line feed, vertical tab, form feed
@@ -32,20 +36,61 @@ inline bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 // what gives every read its padding, and a whole file fits in one copy.
 TScanner::TScanner(std::string_view text)
     : rest_(text), capacity_(std::clamp(text.size(), kMinBuffer, kBufferSize)) {
-  buffer_.reset(new char[capacity_ + kPadding]);
-  cur_ = end_ = base_ = buffer_.get();
-  std::memset(buffer_.get(), 0, kPadding);
+  Allocate();
   Refill(cur_);
 }
 
 TScanner::TScanner(std::istream& in) : in_(&in), capacity_(kBufferSize) {
-  buffer_.reset(new char[capacity_ + kPadding]);
-  cur_ = end_ = base_ = buffer_.get();
-  std::memset(buffer_.get(), 0, kPadding);
+  Allocate();
   Refill(cur_);
 }
 
 TScanner::~TScanner() = default;
+
+void TScanner::Allocate() {
+  buffer_.reset(new char[capacity_ + kPadding]);
+  const std::size_t blocks = (capacity_ + kPadding) / kBlock + 3;
+  other_.reset(new std::uint64_t[blocks]());
+  digit_.reset(new std::uint64_t[blocks]());
+  cur_ = end_ = base_ = buffer_.get();
+  std::memset(buffer_.get(), 0, kPadding);
+  Classify();
+}
+
+void TScanner::Classify() {
+  const char* const front = buffer_.get();
+  // Every block up to the one that holds the first padding byte, and the
+  // digit bits of one more block, all zero, to close the last run.
+  blocks_ = static_cast<std::size_t>(end_ - front) / kBlock + 1;
+  for (std::size_t block = 0; block < blocks_; ++block) {
+    const TBlockBits bits = ClassifyBlock(front + block * kBlock);
+    other_[block] = ~(bits.space | bits.digit);
+    digit_[block + 1] = bits.digit;
+  }
+  digit_[blocks_ + 1] = 0;
+}
+
+// A run of digits starts where a digit follows a byte that is none.
+std::uint64_t TScanner::RunFirsts(std::size_t block) const {
+  const std::uint64_t digit = digit_[block + 1];
+  return digit & ~((digit << 1) | (digit_[block] >> 63));
+}
+
+// And it ends where a digit precedes a byte that is none.
+std::uint64_t TScanner::RunLasts(std::size_t block) const {
+  const std::uint64_t digit = digit_[block + 1];
+  return digit & ~((digit >> 1) | (digit_[block + 2] << 63));
+}
+
+std::size_t TScanner::NextOther(std::size_t at) const {
+  // The padding is neither, so this ends at the end of the data.
+  std::uint64_t bits = other_[at / kBlock] >> (at % kBlock);
+  while (bits == 0) {
+    at = (at | (kBlock - 1)) + 1;
+    bits = other_[at / kBlock];
+  }
+  return at + static_cast<std::size_t>(std::countr_zero(bits));
+}
 
 bool TScanner::Refill(const char* keep) {
   if (in_ == nullptr ? rest_.empty() : !*in_) return false;
@@ -67,6 +112,7 @@ bool TScanner::Refill(const char* keep) {
   }
   end_ = front + kept + got;
   std::memset(const_cast<char*>(end_), 0, kPadding);
+  Classify();
   return got > 0;
 }
 
@@ -144,46 +190,68 @@ TScanStatus TScanner::ReadNumberSlow(std::uint32_t& value, TSpan& span) {
   return TScanStatus::kNumber;
 }
 
-unsigned TScanner::ReadNumbers(std::uint32_t* values, unsigned count, TScanStatus& stop,
-                               TSpan* spans) {
-  // Most values are a few blanks and a short unsigned number well inside the
-  // buffer: those are read eight bytes at a time with the position kept in a
-  // register. Anything else goes the long way.
-  const char* p = cur_;
+unsigned TScanner::ReadNumbersFast(std::uint32_t* values, unsigned count, TSpan* spans) {
+  return spans != nullptr ? ReadNumbersFast<true>(values, count, spans)
+                          : ReadNumbersFast<false>(values, count, spans);
+}
+
+template <bool kWithSpans>
+unsigned TScanner::ReadNumbersFast(std::uint32_t* values, unsigned count, TSpan* spans) {
+  // Two cursors walk the first and the last digits of the runs of digits in
+  // the buffer. They move on by clearing one bit, so finding the next number
+  // does not wait for the arithmetic of the one before. Between two numbers
+  // there may be only white space: nothing else comes before the first byte
+  // that is neither, found once.
+  const char* const front = buffer_.get();
+  const std::size_t end = static_cast<std::size_t>(end_ - front);
+  std::size_t at = static_cast<std::size_t>(cur_ - front);
+  const std::size_t other = NextOther(at);
+  const std::uint64_t from_here = ~std::uint64_t{0} << (at % kBlock);
+  std::size_t first_block = at / kBlock, last_block = first_block;
+  std::uint64_t firsts = RunFirsts(first_block) & from_here;
+  std::uint64_t lasts = RunLasts(last_block) & from_here;
   unsigned read = 0;
-  stop = TScanStatus::kNumber;
   while (read < count) {
-    // Room for two eight-byte reads past any run of up to eight blanks.
-    bool fast = false;
-    std::uint64_t word = 0;
-    unsigned digits = 0;
-    for (;;) {
-      if (end_ - p < 24) break;
-      const unsigned blanks = swar::LeadingRun(swar::SpaceMask(swar::Load(p)));
-      p += blanks;
-      if (blanks < 8) {
-        word = swar::Load(p);
-        digits = swar::LeadingRun(swar::DigitMask(word));
-        fast = digits != 0 && digits != 8;
-        break;
-      }
+    while (firsts == 0) {
+      if (++first_block >= blocks_) goto done;
+      firsts = RunFirsts(first_block);
     }
-    if (fast) {
-      values[read] = swar::ParseDigits(word, digits);
-      if (spans != nullptr) spans[read] = {OffsetOf(p), digits};
-      p += digits;
-      ++read;
-      continue;
+    while (lasts == 0) {
+      if (++last_block >= blocks_) goto done;
+      lasts = RunLasts(last_block);
     }
-    cur_ = p;
-    TSpan span{};
-    stop = ReadNumberSlow(values[read], span);
-    p = cur_;
-    if (stop != TScanStatus::kNumber) break;
-    if (spans != nullptr) spans[read] = span;
+    const std::size_t first =
+        first_block * kBlock + static_cast<std::size_t>(std::countr_zero(firsts));
+    const std::size_t past =
+        last_block * kBlock + static_cast<std::size_t>(std::countr_zero(lasts)) + 1;
+    // A sign, a word or anything else before the digits, a long number, or
+    // one that may go on after the next refill: the long way.
+    if (other < first || past - first > 8 || past >= end) break;
+    values[read] = swar::ParseDigits(swar::Load(front + first), static_cast<unsigned>(past - first));
+    if constexpr (kWithSpans) spans[read] = {OffsetOf(front + first), past - first};
+    firsts &= firsts - 1;
+    lasts &= lasts - 1;
+    at = past;
     ++read;
   }
-  cur_ = p;
+done:
+  cur_ = front + at;
+  return read;
+}
+
+unsigned TScanner::ReadNumbers(std::uint32_t* values, unsigned count, TScanStatus& stop,
+                               TSpan* spans) {
+  unsigned read = 0;
+  stop = TScanStatus::kNumber;
+  for (;;) {
+    read += ReadNumbersFast(values + read, count - read, spans != nullptr ? spans + read : nullptr);
+    if (read == count) break;
+    TSpan span{};
+    stop = ReadNumberSlow(values[read], span);
+    if (stop != TScanStatus::kNumber) break;
+    if (spans != nullptr) spans[read] = span;
+    if (++read == count) break;
+  }
   return read;
 }
 

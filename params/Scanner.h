@@ -75,6 +75,18 @@ class TScanner {
   // Moves the bytes from `keep` on to the front of the buffer and reads more.
   bool Refill(const char* keep);
   bool SkipSpace();
+  void Allocate();
+  // Marks, one bit a byte, which bytes of the buffer are white space and
+  // which are digits; done after every refill.
+  void Classify();
+  // Reads numbers while each is a short run of digits after white space,
+  // well inside the buffer; returns how many it read.
+  unsigned ReadNumbersFast(std::uint32_t* values, unsigned count, TSpan* spans);
+  template <bool kWithSpans>
+  unsigned ReadNumbersFast(std::uint32_t* values, unsigned count, TSpan* spans);
+  std::size_t NextOther(std::size_t at) const;
+  std::uint64_t RunFirsts(std::size_t block) const;
+  std::uint64_t RunLasts(std::size_t block) const;
   // Reads one number the long way: signs, numbers that reach the end of the
   // buffer, anything that is no number.
   TScanStatus ReadNumberSlow(std::uint32_t& value, TSpan& span);
@@ -87,6 +99,12 @@ class TScanner {
   std::istream* in_ = nullptr;
   std::unique_ptr<char[]> buffer_;
   std::size_t capacity_ = 0;
+  // Per 64-byte block of the buffer: bytes that are neither white space nor
+  // digits, and digits (one block later, behind a block of zeros, so that the
+  // block before the first one can be asked for).
+  std::unique_ptr<std::uint64_t[]> other_;
+  std::unique_ptr<std::uint64_t[]> digit_;
+  std::size_t blocks_ = 0;  // how many blocks the last classification covered
 };
 
 }  // namespace ign

@@ -43,9 +43,10 @@ inline std::uint64_t DigitMask(std::uint64_t x) {
   return at_least_0 & ~above_9 & ~x & kHigh;
 }
 
-// How many bytes from the first one on have their high bit set (0 to 8).
-inline unsigned LeadingRun(std::uint64_t mask) {
-  return static_cast<unsigned>(std::countr_zero(~mask & kHigh)) / 8;
+// The high bits of the eight bytes of `mask` as eight bits, the first byte's
+// lowest.
+inline unsigned PackHighBits(std::uint64_t mask) {
+  return static_cast<unsigned>(((mask >> 7) * 0x0102040810204080ull) >> 56);
 }
 
 // The value of the first `count` bytes of `x` (1 to 8), all of them digits.

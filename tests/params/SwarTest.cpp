@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "params/Classify.h"
 #include "params/Swar.h"
 
 namespace ign::swar {
@@ -29,29 +30,6 @@ TEST(Swar, MasksClassifyEveryByte) {
   }
 }
 
-TEST(Swar, LeadingRunAndDigits) {
-  struct {
-    const char* text;
-    unsigned blanks, digits;
-    std::uint32_t value;
-  } const cases[] = {
-      {"   12750", 3, 5, 12750}, {"\r\n7 x    ", 2, 1, 7}, {"        ", 8, 0, 0},
-      {"99999999", 0, 8, 99999999}, {"0000001 ", 0, 7, 1}, {"x1234567", 0, 0, 0},
-  };
-  for (const auto& c : cases) {
-    char padded[16] = {};  // eight-byte reads from any place of the text
-    std::memcpy(padded, c.text, std::strlen(c.text));
-    const std::uint64_t word = Load(padded);
-    EXPECT_EQ(LeadingRun(SpaceMask(word)), c.blanks) << c.text;
-    const std::uint64_t digits_word = Load(padded + (c.blanks < 8 ? c.blanks : 0));
-    const unsigned digits = LeadingRun(DigitMask(digits_word));
-    EXPECT_EQ(digits, c.digits) << c.text;
-    if (digits > 0) {
-      EXPECT_EQ(ParseDigits(digits_word, digits), c.value) << c.text;
-    }
-  }
-}
-
 TEST(Swar, ParseDigitsOfEveryLength) {
   std::uint32_t limit = 1;
   for (unsigned count = 1; count <= 8; ++count) {
@@ -67,3 +45,33 @@ TEST(Swar, ParseDigitsOfEveryLength) {
 
 }  // namespace
 }  // namespace ign::swar
+
+namespace ign {
+namespace {
+
+// The vector and the word-wide classification must give the same bits, and
+// both the bits of a plain byte test.
+TEST(Classify, BlocksAgreeWithBytes) {
+  char block[64];
+  for (int byte = 0; byte < 256; ++byte) {
+    for (int at = 0; at < 64; at += 7) {
+      for (int i = 0; i < 64; ++i) block[i] = static_cast<char>((i * 37 + byte) & 0xFF);
+      block[at] = static_cast<char>(byte);
+      std::uint64_t space = 0, digit = 0;
+      for (int i = 0; i < 64; ++i) {
+        const int c = static_cast<unsigned char>(block[i]);
+        if (c == ' ' || (c >= '\t' && c <= '\r')) space |= std::uint64_t{1} << i;
+        if (c >= '0' && c <= '9') digit |= std::uint64_t{1} << i;
+      }
+      const TBlockBits fast = ClassifyBlock(block);
+      const TBlockBits portable = ClassifyBlockPortable(block);
+      ASSERT_EQ(fast.space, space) << byte << " at " << at;
+      ASSERT_EQ(fast.digit, digit) << byte << " at " << at;
+      ASSERT_EQ(portable.space, space) << byte << " at " << at;
+      ASSERT_EQ(portable.digit, digit) << byte << " at " << at;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ign
