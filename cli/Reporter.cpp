@@ -74,13 +74,11 @@ std::optional<TReason> ReadingReason(TEncoding encoding, std::int64_t number, in
 }
 
 std::uint8_t& ByteOf(TParameterSet& set, const TValueSlot& slot) {
-  return reinterpret_cast<std::uint8_t*>(
-      &set)[slot.segment->offset + slot.element - slot.segment->first];
+  return reinterpret_cast<std::uint8_t*>(&set)[slot.offset];
 }
 
 std::uint8_t ByteOf(const TParameterSet& set, const TValueSlot& slot) {
-  return reinterpret_cast<const std::uint8_t*>(
-      &set)[slot.segment->offset + slot.element - slot.segment->first];
+  return reinterpret_cast<const std::uint8_t*>(&set)[slot.offset];
 }
 
 std::size_t KeyNumber(const TKeyRule& key) {

@@ -119,7 +119,7 @@ class TReading {
     const std::size_t here = scanner_.Offset();
     for (unsigned index = 0; index < key.value_count; ++index) {
       const TValueSlot slot = SlotOf(key, index);
-      const std::uint8_t stored = bytes_[slot.segment->offset + (slot.element - slot.segment->first)];
+      const std::uint8_t stored = bytes_[slot.offset];
       if (index < read) {
         observer_->OnValue(key, index,
                            {TScanStatus::kNumber, spans[index].offset, spans[index].length, stored});

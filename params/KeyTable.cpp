@@ -120,11 +120,12 @@ const TKeyRule* FindKey(std::string_view token) {
 TValueSlot SlotOf(const TKeyRule& key, unsigned index) {
   for (const TSegment& segment : key.Segments()) {
     if (index < segment.count) {
-      return {&segment, static_cast<std::uint8_t>(segment.first + index)};
+      return {&segment, static_cast<std::uint8_t>(segment.first + index),
+              static_cast<std::uint16_t>(segment.offset + index)};
     }
     index -= segment.count;
   }
-  return {nullptr, 0};
+  return {nullptr, 0, 0};
 }
 
 int FileValueOf(TEncoding encoding, std::uint8_t byte) {

@@ -63,6 +63,7 @@ const TKeyRule* FindKey(std::string_view token);
 struct TValueSlot {
   const TSegment* segment;
   std::uint8_t element;  // index within the segment's field
+  std::uint16_t offset;  // byte offset of that element in TParameterSet
 };
 TValueSlot SlotOf(const TKeyRule& key, unsigned index);
 

@@ -70,7 +70,7 @@ inline bool Read(std::string_view text, TParameterSet& set) {
     if (key == nullptr) continue;
     for (unsigned index = 0; index < key->value_count; ++index) {
       const TValueSlot slot = SlotOf(*key, index);
-      std::uint8_t& byte = bytes[slot.segment->offset + (slot.element - slot.segment->first)];
+      std::uint8_t& byte = bytes[slot.offset];
       if (key->IsSigned()) {
         if (scanner.Number(number)) signed_value = static_cast<std::int32_t>(number);
         byte = EncodeSigned(signed_value);
