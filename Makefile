@@ -1,6 +1,7 @@
 # The two set-up commands, `make run` and `make test`, work on a fresh Debian 12
-# machine as root: each installs what is missing first.
-.PHONY: all deps build run test test-sanitize fuzz bench install clean
+# machine as root: each installs what is missing first. `make run` needs only
+# what the two programs need; `make test` brings the test tools as well.
+.PHONY: all deps deps-test build build-all run test test-sanitize format fuzz bench install clean
 
 EXAMPLE := examples/two-stroke-125.ign
 FUZZ_SECONDS ?= 60
@@ -11,9 +12,18 @@ all: build
 deps:
 	@./scripts/install-deps.sh
 
+deps-test:
+	@./scripts/install-deps.sh --test
+
+# The two programs alone, into build/bin.
 build: deps
-	cmake --preset default
-	cmake --build --preset default
+	cmake --preset app
+	cmake --build --preset app
+
+# Everything: programs, tests and benchmarks, warnings as errors.
+build-all: deps-test
+	cmake --preset ci
+	cmake --build --preset ci
 
 # Starts the window; where there is no display, converts a sample file with
 # the command-line converter instead.
@@ -26,18 +36,23 @@ run: build
 	  echo "Converted $(EXAMPLE) to build/two-stroke-125-2006.ign"; \
 	fi
 
-test: build
-	ctest --preset default
+test: build-all
+	ctest --preset ci
 	$(MAKE) --no-print-directory test-sanitize
 
 # The library and the command-line converter again, under AddressSanitizer
 # and UndefinedBehaviorSanitizer.
-test-sanitize: deps
+test-sanitize: deps-test
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	ctest --preset sanitize
 
-fuzz: deps
+# Rewrites every C and C++ source in the project's own format (the format
+# test of `make test` checks it).
+format: deps-test
+	./scripts/check-format.sh --fix
+
+fuzz: deps-test
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	mkdir -p build-fuzz/corpus
@@ -45,7 +60,7 @@ fuzz: deps
 	build-fuzz/bin/fuzz_convert -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	  -artifact_prefix=build-fuzz/ build-fuzz/corpus
 
-bench: build
+bench: build-all
 	build/bin/params_bench
 	bench/startup/run.sh build 15
 

@@ -1,21 +1,50 @@
 #!/bin/sh
-# Installs the Debian packages that building, running and testing need, and
-# only those that are missing. Needs root for apt-get; says so otherwise.
+# Installs the Debian packages that are missing, and only those.
+#
+#   install-deps.sh          what building and running the two programs needs
+#   install-deps.sh --test   that, plus everything the tests, benchmarks, the
+#                            fuzz target and the format check call
+#
+# Every tool that a test or script runs comes from a package listed here, so
+# that a brand-new machine passes `make test` as this one does. Needs root for
+# apt-get; otherwise it names what is missing and stops.
 set -eu
 
-PACKAGES="
+# The programs: compiler and build tools, Qt 6 Widgets and its translations of
+# Qt's own dialog buttons, libjpeg for the banner, CLI11 for ign-convert's
+# options, nlohmann-json for its JSON report.
+PROGRAMS="
 cmake ninja-build g++ make pkg-config
 qt6-base-dev qt6-translations-l10n
 libjpeg-dev
-libgtest-dev libgmock-dev
-libbenchmark-dev
 libcli11-dev
 nlohmann-json3-dev
+"
+
+# The tests and tools around them:
+# - GoogleTest and Google Benchmark;
+# - clang and its sanitizer and libFuzzer runtime (the fuzz preset);
+# - clang-format (the format check of `make test`);
+# - Xvfb, xauth, xdotool, x11-utils and x11-apps (xwd) and ImageMagick
+#   (convert) for the end-to-end tests and screenshots; libx11-dev for the
+#   start-up benchmark's window timer;
+# - desktop-file-utils and appstream to validate the installed desktop files.
+TESTS="
+libgtest-dev libgmock-dev
+libbenchmark-dev
 clang libclang-rt-14-dev
-xvfb xauth xdotool x11-utils
-libx11-dev imagemagick
+clang-format
+xvfb xauth xdotool x11-utils x11-apps imagemagick
+libx11-dev
 desktop-file-utils appstream
 "
+
+PACKAGES=$PROGRAMS
+case "${1:-}" in
+  --test) PACKAGES="$PROGRAMS $TESTS" ;;
+  "") ;;
+  *) echo "usage: $0 [--test]" >&2; exit 2 ;;
+esac
 
 missing=""
 for p in $PACKAGES; do
