@@ -13,7 +13,7 @@
 #include "params/IgnReader.h"
 #include "params/IgnWriter.h"
 #include "params/New.h"
-#include "tests/params/ReferenceReader.h"
+#include "params/reference/ReferenceReader.h"
 
 namespace {
 

@@ -15,7 +15,7 @@ program=${1:-build/bin/ign-converter}
 [ "${1:-}" = "--" ] && shift
 
 here=$(cd "$(dirname "$0")/.." && pwd)
-. "$here/tests/e2e/xsession.sh"
+. "$here/scripts/xsession.sh"
 
 XsStart
 trap XsStop EXIT INT TERM

@@ -1,5 +1,5 @@
 # Helpers for driving the converter window under a private Xvfb, sourced by
-# the end-to-end tests and by scripts/screenshot.sh (bash).
+# the end-to-end tests, scripts/screenshot.sh and the start-up benchmark (bash).
 #
 # Everything waits by polling against a deadline: a window that never comes
 # fails the test instead of hanging it.

@@ -26,7 +26,7 @@ if [ ! -x "$floor" ] || [ ! -x "$timer" ]; then
   timer=$alone/ign_map_timer
 fi
 
-. "$root/tests/e2e/xsession.sh"
+. "$root/scripts/xsession.sh"
 XsStart
 trap XsStop EXIT
 

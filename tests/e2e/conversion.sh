@@ -9,7 +9,7 @@ program=$1
 expected_tool=$2
 examples=$3
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/xsession.sh"
+. "$here/../../scripts/xsession.sh"
 for tool in Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (make test installs it)"; exit 1; }
 done

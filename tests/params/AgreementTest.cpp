@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "params/IgnReader.h"
-#include "tests/params/ReferenceReader.h"
+#include "params/reference/ReferenceReader.h"
 
 namespace ign {
 namespace {
