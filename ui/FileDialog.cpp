@@ -1,5 +1,7 @@
 #include "ui/FileDialog.h"
 
+#include <QFileSystemModel>
+
 #include <utility>
 
 namespace ign {
@@ -24,12 +26,28 @@ QFileDialog& TFileDialog::Prepare(QWidget& parent) {
     dialog_->setNameFilters(filters_);
     dialog_->setDefaultSuffix(default_suffix_);
     dialog_->setSizeGripEnabled(true);
+    // Qt applies a chosen filter before it tells about it, so the listing
+    // is corrected after Qt's own change.
+    QObject::connect(dialog_, &QFileDialog::filterSelected, dialog_, [this] { FollowFilter(); });
   }
   if (FilterIndex >= 1 && FilterIndex <= filters_.size()) {
     dialog_->selectNameFilter(filters_.at(FilterIndex - 1));
   }
+  FollowFilter();
   if (!FileName.isEmpty()) dialog_->selectFile(FileName);
   return *dialog_;
+}
+
+void TFileDialog::FollowFilter() {
+  const bool every_file = dialog_->selectedNameFilter().endsWith(QLatin1String("(*.*)"));
+  dialog_->setDefaultSuffix(every_file ? QString() : default_suffix_);
+  if (!every_file) return;
+#ifndef _WIN32
+  // Windows lists every file for "*.*" by itself.
+  if (auto* model = dialog_->findChild<QFileSystemModel*>(QStringLiteral("qt_filesystem_model"))) {
+    model->setNameFilters({QStringLiteral("*")});
+  }
+#endif
 }
 
 std::optional<QString> TFileDialog::Execute(QWidget& parent) {

@@ -40,6 +40,11 @@ class TFileDialog {
   int FilterIndex = 1;
 
  private:
+  // Brings the listing and the default extension in line with the selected
+  // filter: "All Files (*.*)" means every file, with or without a dot, and a
+  // name taken exactly as typed; Qt would read "*.*" literally.
+  void FollowFilter();
+
   QFileDialog::AcceptMode mode_;
   QStringList filters_;
   QString default_suffix_;

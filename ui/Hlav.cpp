@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QKeySequence>
@@ -11,7 +12,10 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
+#include <QLayout>
+#include <QShowEvent>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "params/New.h"
 #include "resources/Artwork.h"
@@ -21,17 +25,22 @@
 #include "ui/JpegImage.h"
 #include "ui/Language.h"
 
+#include <utility>
+
 namespace ign {
 namespace {
 
 constexpr int kClientWidth = 564;
 constexpr int kStatusBarTop = 236;  // below the menu bar
 constexpr int kStatusBarHeight = 18;
+constexpr int kFileNameMargin = 8;  // between a file name and the window's edge
 const char* const kNoFileYet = "----------";
 
-QLabel* AddLabel(QWidget* client, const char* name, int left, int top) {
-  auto* label = new QLabel(client);
+template <typename TLabel = QLabel, typename... TMore>
+TLabel* AddLabel(QWidget* client, const char* name, int left, int top, TMore... more) {
+  auto* label = new TLabel(client, more...);
   label->setObjectName(QLatin1String(name));
+  label->setTextFormat(Qt::PlainText);
   label->move(left, top);
   return label;
 }
@@ -50,20 +59,27 @@ QImage LoadBanner() {
 
 }  // namespace
 
-TFormHlav::TFormHlav(const QStringList& arguments, TDialogs& dialogs, QWidget* parent)
+TFormHlav::TFormHlav(const TArguments& arguments, TDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent),
       OpenDialog1(QFileDialog::AcceptOpen,
                   {QStringLiteral("Ignition Parametrs(*.ign)"), QStringLiteral("All Files (*.*)")},
                   QStringLiteral("ign")),
       SaveDialog1(QFileDialog::AcceptSave, {QStringLiteral("Ignition Parametrs(*.ign)")},
                   QStringLiteral("ign")),
-      dialogs_(dialogs) {
+      dialogs_(dialogs),
+      argument_file_(FileOfArguments(arguments)) {
+  // The open dialog returns full names; so does the command line, relative
+  // to the folder the program was started in.
+  if (!argument_file_.isEmpty()) argument_file_ = QFileInfo(argument_file_).absoluteFilePath();
   BuildControls();
   FormCreate(arguments);
   // The client area below the menu bar is laid out for 564 x 254 pixels, the
   // status bar taking the last 18. Sized only now: the menu bar's height
   // depends on its captions, which the language gives.
   resize(kClientWidth, MainMenu1->sizeHint().height() + kStatusBarTop + kStatusBarHeight);
+  // Lays the client area out now, not at the first show: a file name shown
+  // before then is cut to the room it will have.
+  layout()->activate();
 }
 
 void TFormHlav::BuildControls() {
@@ -104,9 +120,9 @@ void TFormHlav::BuildControls() {
   ImageLogo2->setGeometry(145, -1, 312, 44);
   ImageLogo2->setPixmap(QPixmap::fromImage(LoadBanner()));
   LabelFile1 = AddLabel(client, "LabelFile1", 40, 81);
-  LabelFile2 = AddLabel(client, "LabelFile2", 106, 81);
+  LabelFile2 = AddLabel<TFileNameLabel>(client, "LabelFile2", 106, 81, kFileNameMargin);
   LabelFile3 = AddLabel(client, "LabelFile3", 40, 117);
-  LabelFile5 = AddLabel(client, "LabelFile5", 104, 153);
+  LabelFile5 = AddLabel<TFileNameLabel>(client, "LabelFile5", 104, 153, kFileNameMargin);
   LabelFile4 = AddLabel(client, "LabelFile4", 40, 153);
   for (QLabel* label : {LabelFile2, LabelFile5}) {
     label->setText(QLatin1String(kNoFileYet));
@@ -121,14 +137,14 @@ void TFormHlav::BuildControls() {
 
 }
 
-void TFormHlav::FormCreate(const QStringList& arguments) {
+void TFormHlav::FormCreate(const TArguments& arguments) {
   AdjustFor2006(ParameterSet);  // the start values of gain and time_const
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(CentredPosition(screen->geometry().size(), kFormHlavOuterSize));
   }
 
-  if (arguments.size() > 1) LanguageIndex = LanguageFromArgument(arguments.at(1), LanguageIndex);
+  LanguageIndex = LanguageOfArguments(arguments, LanguageIndex);
   LoadMessageTexts(*this);
   qt_translation_.Select(LanguageIndex);
   ApplyLanguage(*this);
@@ -142,6 +158,19 @@ void TFormHlav::SelectLanguage(std::uint8_t language) {
   LanguageIndex = language;
   qt_translation_.Select(language);
   ApplyLanguage(*this);
+}
+
+void TFormHlav::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Queued, so that the window is on the screen before the save dialog.
+  if (!argument_file_.isEmpty()) QTimer::singleShot(0, this, &TFormHlav::FormShow);
+}
+
+void TFormHlav::FormShow() {
+  const QString name = std::exchange(argument_file_, QString());
+  if (name.isEmpty()) return;
+  OpenDialog1.FileName = name;
+  ConvertFile(name);
 }
 
 bool TFormHlav::event(QEvent* event) {

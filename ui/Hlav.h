@@ -7,7 +7,9 @@
 #include <QStringList>
 
 #include "params/ParameterSet.h"
+#include "ui/Arguments.h"
 #include "ui/FileDialog.h"
+#include "ui/FileNameLabel.h"
 #include "ui/QtTranslation.h"
 
 class QAction;
@@ -30,9 +32,10 @@ class TFormHlav : public QMainWindow {
   Q_OBJECT
 
  public:
-  // `arguments` as the program received them after Qt took its own options;
-  // the first one after the program name may name the interface language.
-  TFormHlav(const QStringList& arguments, TDialogs& dialogs, QWidget* parent = nullptr);
+  // The first argument that the program received may name the interface
+  // language; a further one may name a file, which is converted as soon as
+  // the window is first shown.
+  TFormHlav(const TArguments& arguments, TDialogs& dialogs, QWidget* parent = nullptr);
 
   // Controls, in the order of the window layout. The window owns them; the
   // language tables and the commands reach them by these names.
@@ -50,9 +53,9 @@ class TFormHlav : public QMainWindow {
   QAction* MenuFrench;
   QLabel* ImageLogo2;
   QLabel* LabelFile1;
-  QLabel* LabelFile2;
+  TFileNameLabel* LabelFile2;
   QLabel* LabelFile3;
-  QLabel* LabelFile5;
+  TFileNameLabel* LabelFile5;
   QLabel* LabelFile4;
 
   // Working data. Files are no members: each is open only inside one
@@ -69,21 +72,27 @@ class TFormHlav : public QMainWindow {
   void MenuEnglishClick();
   void MenuGermanClick();
   void MenuFrenchClick();
+  // Converts the file named on the command line, as if it had been chosen
+  // in the open dialog; runs once, when the window is first shown.
+  void FormShow();
 
  protected:
   bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildControls();
-  void FormCreate(const QStringList& arguments);
+  void FormCreate(const TArguments& arguments);
   void SelectLanguage(std::uint8_t language);
-  // Steps 2 to 12 of File > Open, from reading `input_name` on.
+  // Reads `input_name`, adjusts the set, asks for the output name and writes
+  // the version-2006 file, showing both names; a failure shows its message.
   void ConvertFile(const QString& input_name);
 
   TDialogs& dialogs_;
   TQtTranslation qt_translation_;
+  QString argument_file_;  // the file named on the command line, until it is converted
 };
 
 }  // namespace ign

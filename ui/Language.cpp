@@ -11,4 +11,8 @@ std::uint8_t LanguageFromArgument(const QString& argument, std::uint8_t current)
   return current;
 }
 
+bool IsLanguageWord(const QString& argument) {
+  return LanguageFromArgument(argument, kLanguageCount) != kLanguageCount;
+}
+
 }  // namespace ign

@@ -19,4 +19,7 @@ extern std::uint8_t LanguageIndex;
 // nothing.
 std::uint8_t LanguageFromArgument(const QString& argument, std::uint8_t current);
 
+// True for "ENGLISH", "DEUTSCH" and "FRENCH", exactly so.
+bool IsLanguageWord(const QString& argument);
+
 }  // namespace ign

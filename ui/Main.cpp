@@ -1,15 +1,34 @@
-// Program entry of the converter window.
+// Program entry of the converter window: `ign-converter [LANGUAGE] [FILE]`.
+#include <QFile>
+#include <QStringList>
+
 #include "ui/Application.h"
+#include "ui/Arguments.h"
 #include "ui/Dialogs.h"
 #include "ui/Hlav.h"
+#include "ui/NoSettings.h"
+
+namespace {
+
+QStringList ArgumentList(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QFile::decodeName(argv[i]);
+  return arguments;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+  // Before Qt takes its own options (-platform, -reverse ...) out of argv:
+  // the language is the first argument as the program received it.
+  const QStringList received = ArgumentList(argc, argv);
   ign::TApplication application(argc, argv);
-  application.RunGuarded([&application] {
+  // The desktop entry's name: the launcher and the window share one icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ignconverter.IgnConverter"));
+  ign::DisableStoredSettings();
+  application.RunGuarded([&] {
     ign::TQtDialogs dialogs;
-    // Qt has taken its own options (-platform and the like) out of the
-    // arguments by now, so the first one left is the program's.
-    ign::TFormHlav FormHlav(QApplication::arguments(), dialogs);
+    ign::TFormHlav FormHlav(ign::TArguments(received, ArgumentList(argc, argv)), dialogs);
     FormHlav.show();
     application.exec();
   });

@@ -1,20 +1,10 @@
 // The File commands of the main window.
-#include <QLabel>
-
 #include "params/New.h"
 #include "ui/Dialogs.h"
 #include "ui/Hlav.h"
 #include "ui/IgnFiles.h"
 
 namespace ign {
-namespace {
-
-void ShowFileName(QLabel* label, const QString& name) {
-  label->setText(name);
-  label->adjustSize();
-}
-
-}  // namespace
 
 void TFormHlav::MenuOpenClick() {
   const std::optional<QString> input_name = dialogs_.AskOpenName(*this, OpenDialog1);
@@ -34,7 +24,7 @@ void TFormHlav::ConvertFile(const QString& input_name) {
     case TReadOutcome::kRead:
       break;
   }
-  ShowFileName(LabelFile2, input_name);
+  LabelFile2->SetFileName(input_name);
   FileName = input_name;
   SaveDialog1.FileName = FileName;  // proposes the input's own folder and name
   // Before the save dialog, so a cancelled save leaves the set adjusted too.
@@ -53,7 +43,7 @@ void TFormHlav::ConvertFile(const QString& input_name) {
     case TWriteOutcome::kWritten:
       break;
   }
-  ShowFileName(LabelFile5, *output_name);
+  LabelFile5->SetFileName(*output_name);
 }
 
 void TFormHlav::MenuExitClick() { close(); }

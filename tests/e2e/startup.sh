@@ -7,7 +7,7 @@ set -euo pipefail
 
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/xsession.sh"
+. "$here/../../scripts/xsession.sh"
 for tool in Xvfb xdotool xwd; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (make test installs it)"; exit 1; }
 done
@@ -19,22 +19,29 @@ english='^Converter \*\.ign file Version 2005 to Version 2006$'
 german='^Verwandlung \*\.ign Version 2005 zu Version 2006$'
 
 # name | arguments | caption | keys that choose File > Exit in that language
+# | whether a message comes first (an argument that is no language word is a
+# file to convert, and there is no file "deutsch")
 cases=(
-  "no argument||$english|alt+f x"
-  "DEUTSCH|DEUTSCH|$german|alt+d b"
-  "FRENCH|FRENCH|$english|alt+f s"
-  "Qt option first|-platform xcb DEUTSCH|$german|alt+d b"
-  "lower case|deutsch|$english|alt+f x"
+  "no argument||$english|alt+f x|"
+  "DEUTSCH|DEUTSCH|$german|alt+d b|"
+  "FRENCH|FRENCH|$english|alt+f s|"
+  "Qt option first|-platform xcb DEUTSCH|$english|alt+f x|"
+  "lower case|deutsch|$english|alt+f x|message"
 )
 
 passed=0
 for row in "${cases[@]}"; do
-  IFS='|' read -r name arguments caption keys <<<"$row"
+  IFS='|' read -r name arguments caption keys message <<<"$row"
   # shellcheck disable=SC2086  # the arguments are words on purpose
   XsLaunch "$program" $arguments
   win=$(XsWaitWindow "$caption" 15) || XsFail "$name: no window captioned $caption"
   position=$(XsPosition "$win")
   [ "$position" = "226 230" ] || XsFail "$name: window at $position, expected 226 230"
+  if [ -n "$message" ]; then
+    XsWaitDialog '^ign-converter$' 10 >/dev/null || XsFail "$name: no message"
+    XsKeys Return
+    XsWaitGone '^ign-converter$' 10 || XsFail "$name: the message stayed"
+  fi
   XsFocus "$win"
   # shellcheck disable=SC2086
   XsKeys $keys

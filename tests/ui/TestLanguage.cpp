@@ -181,6 +181,8 @@ void TTestLanguage::FirstArgument_data() {
   QTest::newRow("unknown first, known second")
       << QStringList{"x", "DEUTSCH"} << 0 << QStringLiteral("E") << english;
   QTest::newRow("empty") << QStringList{""} << 0 << QStringLiteral("E") << english;
+  QTest::newRow("Qt option first") << QStringList{"-reverse", "FRENCH"} << 0 << QStringLiteral("E")
+                                   << english;
 }
 
 void TTestLanguage::FirstArgument() {
