@@ -37,6 +37,7 @@ run: build
 	fi
 
 test: build-all
+	./scripts/check-format.sh
 	ctest --preset ci
 	$(MAKE) --no-print-directory test-sanitize
 
@@ -47,8 +48,8 @@ test-sanitize: deps-test
 	cmake --build --preset sanitize
 	ctest --preset sanitize
 
-# Rewrites every C and C++ source in the project's own format (the format
-# test of `make test` checks it).
+# Rewrites every C and C++ source in the project's own format (`make test`
+# checks it).
 format: deps-test
 	./scripts/check-format.sh --fix
 
