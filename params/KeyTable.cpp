@@ -95,7 +95,7 @@ constexpr TKeyRule kKeys[] = {
 #undef IGN_RUN
 #undef IGN_ELEMENT
 
-static_assert(std::size(kKeys) == 52);
+static_assert(std::size(kKeys) == kKeyCount);
 static_assert([] {
   for (const TKeyRule& key : kKeys) {
     if (key.value_count > kMostKeyValues) return false;

@@ -42,7 +42,9 @@ inline constexpr std::uint16_t kVersion2005 = 37;
 // No key takes more values than a map has.
 inline constexpr unsigned kMostKeyValues = 150;
 
-// The 52 keys, in the order in which the reader tests a token against them.
+inline constexpr std::size_t kKeyCount = 52;
+
+// The kKeyCount keys, in the order in which the reader tests a token against them.
 std::span<const TKeyRule> KeyTable();
 
 // The key whose name is exactly `token`, or nullptr. "ZANTROVA_KEY" is no key.
