@@ -12,7 +12,7 @@ libbenchmark-dev
 libcli11-dev
 nlohmann-json3-dev
 clang libclang-rt-14-dev
-xvfb xauth xdotool x11-utils
+xvfb xauth xdotool x11-utils xclip
 libx11-dev imagemagick
 desktop-file-utils appstream
 "
