@@ -74,7 +74,7 @@ void BM_Conversion(benchmark::State& state) {
   out.reserve(ign::kIgn2006Size);
   for (auto _ : state) {
     out.clear();
-    benchmark::DoNotOptimize(ign::ConvertIgn2005To2006(text, out));
+    benchmark::DoNotOptimize(ign::ConvertFresh(text, out));
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
   state.counters["conversions/s"] =
@@ -91,7 +91,7 @@ void BM_ConversionObserved(benchmark::State& state) {
   out.reserve(ign::kIgn2006Size);
   for (auto _ : state) {
     out.clear();
-    benchmark::DoNotOptimize(ign::ConvertIgn2005To2006(text, out, &silent));
+    benchmark::DoNotOptimize(ign::ConvertFresh(text, out, &silent));
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }

@@ -7,14 +7,14 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/Change.h"
 #include "cli/InputFile.h"
 #include "cli/Messages.h"
-#include "cli/ReportJson.h"
-#include "cli/ReportText.h"
-#include "cli/Reporter.h"
 #include "cli/SafeFile.h"
 #include "params/Convert.h"
+#include "report/Change.h"
+#include "report/JsonReport.h"
+#include "report/Reporter.h"
+#include "report/TextReport.h"
 
 namespace ign {
 namespace {
@@ -56,27 +56,29 @@ bool Deliver(const std::string& target, std::string_view bytes, bool force) {
   return false;
 }
 
-// Converts one input and tells what became of its values. `converted` means
-// written, or, for a dry run, that it could have been.
-TFileReport ConvertOne(const TOptions& options, const std::string& input) {
-  TFileReport report;
-  report.file = std::string(InputName(input));
+// What became of one input. `converted` means written, or, for a dry run,
+// that it could have been.
+struct TOutcome {
+  std::string file;
+  bool converted = false;
+  TReporter reporter;
+  TParameterSet written;
+};
+
+void ConvertOne(const TOptions& options, const std::string& input, TOutcome& outcome) {
+  outcome.file = std::string(InputName(input));
   std::string text;
   if (!ReadInput(input, text)) {
-    Complain(report.file, kMsgOpenFileError);
-    return report;
+    Complain(outcome.file, kMsgOpenFileError);
+    return;
   }
-  // Without a report the reader runs as in the window, with no one to tell.
-  std::optional<TReporter> reporter;
-  if (options.Explains()) reporter.emplace(text);
   std::string converted;
-  if (!ConvertIgn2005To2006(text, converted, reporter ? &*reporter : nullptr)) {
-    Complain(report.file, kMsgUnmatchedIgnVersion);
-    return report;
+  if (!ConvertFresh(text, converted, &outcome.reporter, &outcome.written)) {
+    Complain(outcome.file, kMsgUnmatchedIgnVersion);
+    return;
   }
-  if (reporter) report.changes = reporter->Changes();
-  report.converted = options.dry_run || Deliver(TargetOf(options, input), converted, options.force);
-  return report;
+  outcome.converted =
+      options.dry_run || Deliver(TargetOf(options, input), converted, options.force);
 }
 
 }  // namespace
@@ -84,28 +86,44 @@ TFileReport ConvertOne(const TOptions& options, const std::string& input) {
 int RunBatch(const TOptions& options) {
   bool all_converted = true;
   bool unexpected = false;
-  std::vector<TFileReport> json_reports;
+  // Each file is reported as soon as it is done, so nothing of it is kept.
+  std::optional<TJsonReport> json;
+  if (options.report == TReportFormat::kJson) json.emplace(std::cout);
   for (const std::string& input : options.inputs) {
-    TFileReport report = ConvertOne(options, input);
-    all_converted = all_converted && report.converted;
-    const std::size_t count = report.UnexpectedCount();
-    unexpected = unexpected || count > 0;
+    TOutcome outcome;
+    ConvertOne(options, input, outcome);
+    all_converted = all_converted && outcome.converted;
+    // Changes of a file that was not converted say nothing.
+    const bool matched = outcome.written.version_matched;
+    TReasonCounts counts;
     switch (options.report) {
-      case TReportFormat::kText:
-        PrintTextReport(std::cout, report, !options.dry_run);
+      case TReportFormat::kText: {
+        TTextRows rows(std::cout, outcome.file + ":");
+        if (matched) outcome.reporter.Report(outcome.written, rows);
+        rows.Flush();
+        counts = rows.Counts();
+        std::cout << TextSummary(outcome.file, outcome.converted, !options.dry_run, counts) << '\n';
         break;
+      }
       case TReportFormat::kJson:
-        json_reports.push_back(std::move(report));
+        json->BeginFile(outcome.file, outcome.converted);
+        if (matched) {
+          TTeeSink both(*json, counts);
+          outcome.reporter.Report(outcome.written, both);
+        }
+        json->EndFile();
         break;
       case TReportFormat::kNone:
-        if (count > 0) {
-          Complain(report.file,
-                   std::to_string(count) + " values changed unexpectedly (see --report)");
+        if (matched) outcome.reporter.Report(outcome.written, counts);
+        if (const std::size_t count = counts.Unexpected(); count > 0) {
+          Complain(outcome.file, std::to_string(count) + (count == 1 ? " value" : " values") +
+                                     " changed unexpectedly (see --report)");
         }
         break;
     }
+    unexpected = unexpected || counts.Unexpected() > 0;
   }
-  if (options.report == TReportFormat::kJson) PrintJsonReport(std::cout, json_reports);
+  json.reset();
   if (!all_converted) return kExitFailed;
   return options.strict && unexpected ? kExitStrict : kExitConverted;
 }

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
 
   std::string output;
-  const bool converted = ign::ConvertIgn2005To2006(text, output);
+  const bool converted = ign::ConvertFresh(text, output);
   if (converted) {
     CheckLayout(output);
   } else {

@@ -5,13 +5,22 @@
 
 namespace ign {
 
-bool ConvertIgn2005To2006(std::string_view input, std::string& output, TReadObserver* observer) {
+TParameterSet FreshSet() {
   TParameterSet set;
-  AdjustFor2006(set);  // the start values a fresh run begins with
-  if (!ReadIgn2005(input, set, observer)) return false;
   AdjustFor2006(set);
-  WriteIgn2006(set, output);
-  return true;
+  return set;
+}
+
+bool ConvertFresh(std::string_view input, std::string& output, TReadObserver* observer,
+                  TParameterSet* written) {
+  TParameterSet set = FreshSet();
+  const bool matched = ReadIgn2005(input, set, observer);
+  if (matched) {
+    AdjustFor2006(set);
+    WriteIgn2006(set, output);
+  }
+  if (written != nullptr) *written = set;
+  return matched;
 }
 
 }  // namespace ign

@@ -1,12 +1,11 @@
 #include "params/IgnReader.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string>
 
 namespace ign {
 namespace {
-
-constexpr std::string_view kVersionKey = "ZANTROVA_KEY";
-constexpr std::uint16_t kVersion2005 = 37;
 
 template <TEncoding kEncoding>
 void EncodeAll(const std::uint32_t* values, unsigned count, std::uint8_t* out) {
@@ -25,14 +24,14 @@ void EncodeRun(TEncoding encoding, const std::uint32_t* values, unsigned count, 
       return EncodeAll<TEncoding::kPlain>(values, count, out);
     case TEncoding::kNegatedSwitch:
       return EncodeAll<TEncoding::kNegatedSwitch>(values, count, out);
-    case TEncoding::kDiv5:
-      return EncodeAll<TEncoding::kDiv5>(values, count, out);
-    case TEncoding::kDiv10:
-      return EncodeAll<TEncoding::kDiv10>(values, count, out);
-    case TEncoding::kDiv20:
-      return EncodeAll<TEncoding::kDiv20>(values, count, out);
-    case TEncoding::kDiv50:
-      return EncodeAll<TEncoding::kDiv50>(values, count, out);
+    case TEncoding::kTimes5:
+      return EncodeAll<TEncoding::kTimes5>(values, count, out);
+    case TEncoding::kTimes10:
+      return EncodeAll<TEncoding::kTimes10>(values, count, out);
+    case TEncoding::kTimes20:
+      return EncodeAll<TEncoding::kTimes20>(values, count, out);
+    case TEncoding::kTimes50:
+      return EncodeAll<TEncoding::kTimes50>(values, count, out);
     case TEncoding::kTps2:
       return EncodeAll<TEncoding::kTps2>(values, count, out);
     case TEncoding::kChoke2:
@@ -47,7 +46,9 @@ void EncodeRun(TEncoding encoding, const std::uint32_t* values, unsigned count, 
 class TReading {
  public:
   TReading(TScanner& scanner, TParameterSet& set, TReadObserver* observer)
-      : scanner_(scanner), bytes_(reinterpret_cast<std::uint8_t*>(&set)), set_(set),
+      : scanner_(scanner),
+        bytes_(reinterpret_cast<std::uint8_t*>(&set)),
+        set_(set),
         observer_(observer) {}
 
   bool Run() {
@@ -121,8 +122,8 @@ class TReading {
       const TValueSlot slot = SlotOf(key, index);
       const std::uint8_t stored = bytes_[slot.offset];
       if (index < read) {
-        observer_->OnValue(key, index,
-                           {TScanStatus::kNumber, spans[index].offset, spans[index].length, stored});
+        observer_->OnValue(
+            key, index, {TScanStatus::kNumber, spans[index].offset, spans[index].length, stored});
       } else {
         observer_->OnValue(key, index, {stop, here, 0, stored});
       }
@@ -140,11 +141,17 @@ class TReading {
 }  // namespace
 
 bool ReadIgn2005(std::string_view text, TParameterSet& set, TReadObserver* observer) {
+  if (observer != nullptr) observer->OnInput(text);
   TScanner scanner(text);
   return TReading(scanner, set, observer).Run();
 }
 
 bool ReadIgn2005(std::istream& in, TParameterSet& set, TReadObserver* observer) {
+  if (observer != nullptr) {
+    // An observer is shown the whole text, so it is read into memory first.
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ReadIgn2005(std::string_view(text), set, observer);
+  }
   TScanner scanner(in);
   return TReading(scanner, set, observer).Run();
 }

@@ -18,10 +18,10 @@ namespace ign {
 
 // What the reader found at one value position of a key.
 struct TValueRead {
-  TScanStatus status;       // a number, no number, or the end of the input
-  std::size_t offset;       // where the number began (kNumber only)
-  std::size_t length;       // its length in bytes (kNumber only)
-  std::uint8_t stored;      // the byte the element received
+  TScanStatus status;   // a number, no number, or the end of the input
+  std::size_t offset;   // where the number began (kNumber only)
+  std::size_t length;   // its length in bytes (kNumber only)
+  std::uint8_t stored;  // the byte the element received
 };
 
 // Told what the reader meets, for callers that explain a conversion. The
@@ -29,6 +29,9 @@ struct TValueRead {
 class TReadObserver {
  public:
   virtual ~TReadObserver() = default;
+  // The whole input, before anything else; it stays valid until the reading
+  // returns, and every offset below points into it.
+  virtual void OnInput(std::string_view /*text*/) {}
   // A token before the version pair (the pair's own tokens excluded).
   virtual void OnTokenBeforeVersion(std::string_view /*token*/, std::size_t /*offset*/) {}
   // The version pair, at the offset of its "ZANTROVA_KEY".
@@ -47,7 +50,8 @@ class TReadObserver {
 bool ReadIgn2005(std::string_view text, TParameterSet& set, TReadObserver* observer = nullptr);
 
 // As above, reading `in` from its current position to its end through a
-// buffer. The stream is neither rewound nor closed.
+// buffer, or wholly into memory first when there is an observer. The stream
+// is neither rewound nor closed.
 bool ReadIgn2005(std::istream& in, TParameterSet& set, TReadObserver* observer = nullptr);
 
 }  // namespace ign

@@ -26,7 +26,8 @@ nlohmann-json3-dev
 # - clang and its sanitizer and libFuzzer runtime (the fuzz preset);
 # - clang-format (the format check of `make test`);
 # - Xvfb, xauth, xdotool, x11-utils and x11-apps (xwd) and ImageMagick
-#   (convert) for the end-to-end tests and screenshots; libx11-dev for the
+#   (convert) for the end-to-end tests and screenshots, xclip to read what the
+#   window copies to the clipboard; libx11-dev for the
 #   start-up benchmark's window timer;
 # - desktop-file-utils and appstream to validate the installed desktop files.
 TESTS="
@@ -34,7 +35,7 @@ libgtest-dev libgmock-dev
 libbenchmark-dev
 clang libclang-rt-14-dev
 clang-format
-xvfb xauth xdotool x11-utils x11-apps imagemagick
+xvfb xauth xdotool x11-utils x11-apps xclip imagemagick
 libx11-dev
 desktop-file-utils appstream
 "

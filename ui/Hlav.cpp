@@ -24,6 +24,7 @@
 #include "ui/Jazyk2.h"
 #include "ui/JpegImage.h"
 #include "ui/Language.h"
+#include "ui/StatusReport.h"
 
 #include <utility>
 
@@ -105,6 +106,7 @@ void TFormHlav::BuildControls() {
   StatusBar1 = statusBar();
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setFixedHeight(kStatusBarHeight);
+  StatusReport = new TStatusReport(*StatusBar1, *this);
 
   MenuLanguage = MainMenu1->addMenu(QString());
   MenuLanguage->setObjectName(QStringLiteral("MenuLanguage"));
@@ -134,7 +136,6 @@ void TFormHlav::BuildControls() {
   connect(MenuEnglish, &QAction::triggered, this, &TFormHlav::MenuEnglishClick);
   connect(MenuGerman, &QAction::triggered, this, &TFormHlav::MenuGermanClick);
   connect(MenuFrench, &QAction::triggered, this, &TFormHlav::MenuFrenchClick);
-
 }
 
 void TFormHlav::FormCreate(const TArguments& arguments) {

@@ -23,6 +23,7 @@ class QStatusBar;
 namespace ign {
 
 class TDialogs;
+class TStatusReport;
 
 // The outer size the window is laid out and centred for; the frame that the
 // window system adds is not known before the window is first shown.
@@ -63,8 +64,9 @@ class TFormHlav : public QMainWindow {
   QString MsgOpenFileError;
   QString MsgUnmatchedIgnVersion;
   QString MsgWriteFileError;
-  QString FileName;                 // the file read last, proposed for saving
-  TParameterSet ParameterSet;       // one set for the whole run, never cleared
+  QString FileName;             // the file read last, proposed for saving
+  TParameterSet ParameterSet;   // one set for the whole run, never cleared
+  TStatusReport* StatusReport;  // the line after a conversion, and its details
 
  public slots:
   void MenuOpenClick();

@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -12,7 +11,7 @@
 
 namespace ign {
 
-TReadOutcome ReadIgnFile(const QString& name, TParameterSet& set) {
+TReadOutcome ReadIgnFile(const QString& name, TParameterSet& set, TReadObserver* observer) {
   // Opening a folder succeeds on some systems and a pipe may never end;
   // neither is a parameter file.
   if (!QFileInfo(name).isFile()) return TReadOutcome::kCannotOpen;
@@ -20,7 +19,7 @@ TReadOutcome ReadIgnFile(const QString& name, TParameterSet& set) {
   // reader anyway, and a Ctrl-Z in the text must not end it early on Windows.
   std::ifstream in(std::filesystem::path(name.toStdU16String()), std::ios::binary);
   if (!in.is_open()) return TReadOutcome::kCannotOpen;
-  return ReadIgn2005(in, set) ? TReadOutcome::kRead : TReadOutcome::kUnmatchedVersion;
+  return ReadIgn2005(in, set, observer) ? TReadOutcome::kRead : TReadOutcome::kUnmatchedVersion;
 }
 
 TWriteOutcome WriteIgnFile(const QString& name, const TParameterSet& set) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "params/IgnReader.h"
 #include "params/ParameterSet.h"
 
 namespace ign {
@@ -11,10 +12,11 @@ namespace ign {
 enum class TReadOutcome { kCannotOpen, kUnmatchedVersion, kRead };
 enum class TWriteOutcome { kCannotOpen, kWriteFailed, kWritten };
 
-// Reads the version-2005 file `name` into `set`. A folder, a device or a pipe
-// counts as a file that cannot be opened. On kUnmatchedVersion the parameters
-// in `set` are as they were.
-TReadOutcome ReadIgnFile(const QString& name, TParameterSet& set);
+// Reads the version-2005 file `name` into `set`, telling `observer` what the
+// reader meets. A folder, a device or a pipe counts as a file that cannot be
+// opened. On kUnmatchedVersion the parameters in `set` are as they were.
+TReadOutcome ReadIgnFile(const QString& name, TParameterSet& set,
+                         TReadObserver* observer = nullptr);
 
 // Writes `set` as a version-2006 file `name`, creating or replacing it. The
 // bytes go to a temporary file beside it that replaces the target only once

@@ -7,6 +7,7 @@
 #include "ui/Hlav.h"
 #include "ui/Jazyk2.h"
 #include "ui/Language.h"
+#include "ui/StatusReport.h"
 #include "ui/TextRow.h"
 
 namespace ign {
@@ -67,6 +68,7 @@ void ApplyLanguage(TFormHlav& form) {
   form.LabelFile3->setText(kCaptions.label_converted.In(language));
   for (QLabel* label : {form.LabelFile1, form.LabelFile3, form.LabelFile4}) label->adjustSize();
 
+  form.StatusReport->ApplyLanguage();
   LoadMessageTexts(form);
 }
 

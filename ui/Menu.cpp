@@ -1,8 +1,10 @@
 // The File commands of the main window.
 #include "params/New.h"
+#include "report/Reporter.h"
 #include "ui/Dialogs.h"
 #include "ui/Hlav.h"
 #include "ui/IgnFiles.h"
+#include "ui/StatusReport.h"
 
 namespace ign {
 
@@ -13,7 +15,9 @@ void TFormHlav::MenuOpenClick() {
 }
 
 void TFormHlav::ConvertFile(const QString& input_name) {
-  switch (ReadIgnFile(input_name, ParameterSet)) {
+  StatusReport->Clear();  // a conversion that fails or is cancelled has nothing to tell
+  TReporter reporter;
+  switch (ReadIgnFile(input_name, ParameterSet, &reporter)) {
     case TReadOutcome::kCannotOpen:
       dialogs_.ShowMessage(*this, MsgOpenFileError);
       return;
@@ -44,6 +48,7 @@ void TFormHlav::ConvertFile(const QString& input_name) {
       break;
   }
   LabelFile5->SetFileName(*output_name);
+  StatusReport->Show(input_name, reporter, ParameterSet);
 }
 
 void TFormHlav::MenuExitClick() { close(); }

@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
   std::ifstream in(argv[1], std::ios::binary);
   const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   std::string out;
-  if (!in || !ign::ConvertIgn2005To2006(text, out)) {
+  if (!in || !ign::ConvertFresh(text, out)) {
     std::cerr << argv[1] << ": no version-2005 file\n";
     return 1;
   }

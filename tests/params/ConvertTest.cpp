@@ -25,29 +25,30 @@ TEST(Convert, ExamplesConvert) {
     const std::string input = Slurp(std::string(IGN_EXAMPLES_DIR) + "/" + name);
     ASSERT_FALSE(input.empty()) << name;
     std::string output;
-    ASSERT_TRUE(ConvertIgn2005To2006(input, output)) << name;
+    ASSERT_TRUE(ConvertFresh(input, output)) << name;
     EXPECT_EQ(output.size(), kIgn2006Size);
 
     // Line ends of the input do not matter.
     std::string lf = input;
     std::erase(lf, '\r');
     std::string from_lf;
-    ASSERT_TRUE(ConvertIgn2005To2006(lf, from_lf));
+    ASSERT_TRUE(ConvertFresh(lf, from_lf));
     EXPECT_EQ(from_lf, output) << name;
 
     // The program's own output is no version-2005 file.
     std::string again = "unchanged";
-    EXPECT_FALSE(ConvertIgn2005To2006(output, again));
+    EXPECT_FALSE(ConvertFresh(output, again));
     EXPECT_EQ(again, "unchanged");
   }
 }
 
 TEST(Convert, EveryConversionStartsFresh) {
   std::string first, second, alone;
-  ASSERT_TRUE(ConvertIgn2005To2006("ZANTROVA_KEY 37 BIKE 9 ALARM 1000 1000 1000 1000 1000 1000 "
-                                   "1000 1000 1000 1000 1000 1000 1000 1000 1000",
-                                   first));
-  ASSERT_TRUE(ConvertIgn2005To2006("ZANTROVA_KEY 37 MODE 1 2", second));
+  ASSERT_TRUE(
+      ConvertFresh("ZANTROVA_KEY 37 BIKE 9 ALARM 1000 1000 1000 1000 1000 1000 "
+                   "1000 1000 1000 1000 1000 1000 1000 1000 1000",
+                   first));
+  ASSERT_TRUE(ConvertFresh("ZANTROVA_KEY 37 MODE 1 2", second));
   TParameterSet set;
   AdjustFor2006(set);
   set.mode[0] = 1;

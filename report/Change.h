@@ -1,0 +1,85 @@
+// What a conversion did to the values of one file, one change at a time.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ign {
+
+enum class TReason : std::uint8_t {
+  kWrapped,        // out of the field's range, written modulo its byte
+  kRounded,        // not a multiple of the field's step, cut to the step below
+  kNotANumber,     // no number at the position, the previous number was used
+  kEndOfFile,      // the file ends inside the key, the previous number was used
+  kMissingKey,     // the key never came after the version pair, value kept
+  kDuplicateKey,   // the key came again later; these values were overridden
+  kBeforeVersion,  // a key before the version pair, ignored
+  kUnknownToken,   // a token after the version pair that is no key, skipped
+  kAdjusted,       // expected: version 2006 gives the value another meaning
+  kDropped,        // expected: version 2006 has no such row
+};
+inline constexpr std::size_t kReasonCount = static_cast<std::size_t>(TReason::kDropped) + 1;
+
+// The code scripts see ("wrapped", "not-a-number", ...).
+std::string_view ReasonCode(TReason reason);
+
+// What each reason means, for people, in the order of TReason. The text of
+// kDuplicateKey is followed by the number of the line that wins.
+using TReasonTexts = std::array<std::string_view, kReasonCount>;
+const TReasonTexts& EnglishReasonTexts();
+
+// Changes that every version-2005 file goes through by design.
+constexpr bool IsExpected(TReason reason) {
+  return reason == TReason::kAdjusted || reason == TReason::kDropped;
+}
+
+inline constexpr unsigned kMapColumns = 15;
+
+struct TChange {
+  std::size_t line = 0;             // 1-based; 0 for a missing key
+  std::string_view key;             // a name of the key table; empty for an unknown token
+  std::optional<unsigned> index;    // value position within the key, from 0
+  bool in_map = false;              // index is row * kMapColumns + column
+  std::optional<std::string> from;  // the text in the file
+  std::optional<int> to;            // the number written
+  TReason reason = TReason::kWrapped;
+  std::size_t overridden_by = 0;  // for kDuplicateKey: the line that wins
+};
+
+// Takes the changes of one file in the order of the file.
+class TChangeSink {
+ public:
+  virtual ~TChangeSink() = default;
+  virtual void Add(const TChange& change) = 0;
+};
+
+// Hands each change to two sinks.
+class TTeeSink final : public TChangeSink {
+ public:
+  TTeeSink(TChangeSink& first, TChangeSink& second) : first_(first), second_(second) {}
+  void Add(const TChange& change) override {
+    first_.Add(change);
+    second_.Add(change);
+  }
+
+ private:
+  TChangeSink& first_;
+  TChangeSink& second_;
+};
+
+// Counts changes by reason, and keeps nothing else.
+class TReasonCounts : public TChangeSink {
+ public:
+  void Add(const TChange& change) override { ++counts_[static_cast<std::size_t>(change.reason)]; }
+  std::size_t Of(TReason reason) const { return counts_[static_cast<std::size_t>(reason)]; }
+  std::size_t Unexpected() const;
+
+ private:
+  std::array<std::size_t, kReasonCount> counts_{};
+};
+
+}  // namespace ign

@@ -1,0 +1,223 @@
+#include "report/Reporter.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+#include "params/KeyTable.h"
+#include "params/Layout2006.h"
+
+namespace ign {
+namespace {
+
+constexpr std::size_t kShownTokenLength = 40;
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+std::size_t KeyNumber(const TKeyRule& key) {
+  return static_cast<std::size_t>(&key - KeyTable().data());
+}
+
+// The number as the file states it, sign included. Digits beyond any field's
+// reach are clamped; such a number is out of range either way.
+std::int64_t FileNumber(std::string_view text) {
+  bool negative = false;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  constexpr std::int64_t kClamp = std::int64_t{1} << 40;
+  std::int64_t value = 0;
+  for (char c : text) value = std::min<std::int64_t>(value * 10 + (c - '0'), kClamp);
+  return negative ? -value : value;
+}
+
+// Why the reader made `read` of the file's `number`, when it differs: a
+// number within the field's range that is no multiple of its step was
+// rounded, anything else wrapped. A switch counts 0 and 1 as its range, so a
+// 2 that is written as 1 has wrapped.
+std::optional<TReason> ReadingReason(TEncoding encoding, std::int64_t number, int read) {
+  if (number == read) return std::nullopt;
+  const bool in_range = number >= LowestValueOf(encoding) &&
+                        number <= HighestValueOf(encoding) + StepOf(encoding) - 1;
+  return in_range ? TReason::kRounded : TReason::kWrapped;
+}
+
+std::uint8_t ByteAt(const TParameterSet& set, std::size_t offset) {
+  return reinterpret_cast<const std::uint8_t*>(&set)[offset];
+}
+
+TChange ValueChange(const TKeyRule& key, unsigned index, TReason reason) {
+  TChange change;
+  change.key = key.name;
+  change.index = index;
+  change.in_map = key.value_count == kMapColumns * 10;
+  change.reason = reason;
+  return change;
+}
+
+}  // namespace
+
+TReporter::TReporter() { last_note_.fill(kNone); }
+
+void TReporter::OnInput(std::string_view text) {
+  text_ = text;
+  end_line_ = 0;
+  line_offset_ = 0;
+  line_ = 1;
+}
+
+std::size_t TReporter::LineOf(std::size_t offset) {
+  // The reader reports in the order of the text, so the count only moves on.
+  offset = std::min(offset, text_.size());
+  if (offset >= line_offset_) {
+    line_ += static_cast<std::size_t>(
+        std::count(text_.begin() + line_offset_, text_.begin() + offset, '\n'));
+  } else {
+    line_ -= static_cast<std::size_t>(
+        std::count(text_.begin() + offset, text_.begin() + line_offset_, '\n'));
+  }
+  line_offset_ = offset;
+  return line_;
+}
+
+std::string TReporter::TokenAt(std::size_t offset) const {
+  std::size_t begin = std::min(offset, text_.size());
+  while (begin < text_.size() && IsSpace(text_[begin])) ++begin;
+  std::size_t end = begin;
+  while (end < text_.size() && !IsSpace(text_[end])) ++end;
+  if (end - begin > kShownTokenLength) {
+    return std::string(text_.substr(begin, kShownTokenLength - 3)) + "...";
+  }
+  return std::string(text_.substr(begin, end - begin));
+}
+
+void TReporter::OnTokenBeforeVersion(std::string_view token, std::size_t offset) {
+  // Only keys matter here; headers and comments before the version are normal.
+  if (const TKeyRule* key = FindKey(token)) {
+    notes_.push_back({LineOf(offset), TReason::kBeforeVersion, key, 0, {}});
+  }
+}
+
+void TReporter::OnUnknownToken(std::string_view token, std::size_t offset) {
+  const std::size_t line = LineOf(offset);
+  std::string shown =
+      token.empty() || token.size() > kShownTokenLength ? TokenAt(offset) : std::string(token);
+  notes_.push_back({line, TReason::kUnknownToken, nullptr, 0, std::move(shown)});
+}
+
+void TReporter::OnKey(const TKeyRule& key, std::size_t offset) {
+  const std::size_t number = KeyNumber(key);
+  const std::size_t line = LineOf(offset);
+  // An earlier occurrence is overridden by this one; of it, only that is told.
+  if (last_note_[number] != kNone) notes_[last_note_[number]].overridden_by = line;
+  last_note_[number] = notes_.size();
+  notes_.push_back({line, TReason::kDuplicateKey, &key, 0, {}});
+  values_[number].clear();
+}
+
+void TReporter::OnValue(const TKeyRule& key, unsigned /*index*/, const TValueRead& read) {
+  std::vector<TValueNote>& values = values_[KeyNumber(key)];
+  switch (read.status) {
+    case TScanStatus::kNumber:
+      values.push_back({LineOf(read.offset), read.status, read.stored,
+                        std::string(text_.substr(read.offset, read.length))});
+      break;
+    case TScanStatus::kNotANumber:
+      // Every later position of the key stops at the same text.
+      if (!values.empty() && values.back().status == TScanStatus::kNotANumber) {
+        values.push_back(values.back());
+        values.back().stored = read.stored;
+      } else {
+        std::size_t begin = std::min(read.offset, text_.size());
+        while (begin < text_.size() && IsSpace(text_[begin])) ++begin;
+        values.push_back({LineOf(begin), read.status, read.stored, TokenAt(begin)});
+      }
+      break;
+    case TScanStatus::kEndOfInput:
+      // Told at the last line that holds anything.
+      if (end_line_ == 0) {
+        std::size_t end = text_.size();
+        while (end > 0 && IsSpace(text_[end - 1])) --end;
+        end_line_ = LineOf(end > 0 ? end - 1 : 0);
+      }
+      values.push_back({end_line_, read.status, read.stored, {}});
+      break;
+  }
+}
+
+void TReporter::ReportValues(const TKeyRule& key, const std::vector<TValueNote>& values,
+                             const TParameterSet& written, TChangeSink& sink) const {
+  for (unsigned index = 0; index < values.size(); ++index) {
+    const TValueNote& note = values[index];
+    const TValueSlot slot = SlotOf(key, index);
+    const TEncoding encoding = slot.segment->encoding;
+    const TFate fate = FateOf(slot.segment->field);
+    const int value_written = FileValueOf(encoding, ByteAt(written, slot.offset));
+
+    TChange change = ValueChange(key, index, TReason::kNotANumber);
+    change.line = note.line;
+    if (fate != TFate::kDropped) change.to = value_written;
+    if (note.status == TScanStatus::kNotANumber) {
+      change.from = note.from;
+    } else if (note.status == TScanStatus::kEndOfInput) {
+      change.reason = TReason::kEndOfFile;
+    } else {
+      change.from = note.from;
+      const std::int64_t number = FileNumber(note.from);
+      if (fate == TFate::kDropped) {
+        change.reason = TReason::kDropped;
+      } else if (fate == TFate::kReplaced) {
+        if (number == value_written) continue;
+        change.reason = TReason::kAdjusted;
+      } else if (const auto reason =
+                     ReadingReason(encoding, number, FileValueOf(encoding, note.stored))) {
+        change.reason = *reason;
+      } else if (number != value_written) {
+        change.reason = TReason::kAdjusted;  // lowered
+      } else {
+        continue;
+      }
+    }
+    sink.Add(change);
+  }
+}
+
+void TReporter::Report(const TParameterSet& written, TChangeSink& sink) const {
+  for (const TNote& note : notes_) {
+    TChange change;
+    change.line = note.line;
+    change.reason = note.reason;
+    if (note.key != nullptr) change.key = note.key->name;
+    switch (note.reason) {
+      case TReason::kUnknownToken:
+        change.from = note.token;
+        break;
+      case TReason::kDuplicateKey:
+        if (note.overridden_by == 0) {
+          ReportValues(*note.key, values_[KeyNumber(*note.key)], written, sink);
+          continue;
+        }
+        change.overridden_by = note.overridden_by;
+        break;
+      default:
+        break;
+    }
+    sink.Add(change);
+  }
+  for (const TKeyRule& key : KeyTable()) {
+    if (last_note_[KeyNumber(key)] != kNone) continue;
+    for (unsigned index = 0; index < key.value_count; ++index) {
+      const TValueSlot slot = SlotOf(key, index);
+      // Rows that version 2006 drops or replaces lose nothing by being absent.
+      const TFate fate = FateOf(slot.segment->field);
+      if (fate == TFate::kDropped || fate == TFate::kReplaced) continue;
+      TChange change = ValueChange(key, index, TReason::kMissingKey);
+      change.to = FileValueOf(slot.segment->encoding, ByteAt(written, slot.offset));
+      sink.Add(change);
+    }
+  }
+}
+
+}  // namespace ign

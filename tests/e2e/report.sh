@@ -1,0 +1,65 @@
+#!/bin/bash
+# The status line after a conversion in the real program under Xvfb: a file
+# with one speed out of range is converted, the line says so, and its
+# Details window copies the report to the clipboard.
+#
+#   report.sh PROGRAM EXAMPLES_DIR
+set -euo pipefail
+
+program=$1
+examples=$2
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/xsession.sh"
+for tool in Xvfb xdotool xclip; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (make test installs it)"; exit 1; }
+done
+
+XsStart
+trap XsStop EXIT
+work=$XS_DIR/work
+mkdir -p "$work"
+# "LIMITER" 15000 is beyond 12750: it wraps to 2200.
+sed 's/^LIMITER       11000/LIMITER       15000/' "$examples/kart-100.ign" >"$work/wrapped.ign"
+grep -q '^LIMITER       15000' "$work/wrapped.ign" || XsFail "could not make the wrapped example"
+
+XsLaunch "$program"
+main=$(XsWaitWindow '^Converter \*\.ign file Version 2005 to Version 2006$' 15) || XsFail "no main window"
+
+XsFocus "$main"
+XsKeys F3
+XsWaitDialog '^Open$' 10 >/dev/null || XsFail "F3 did not bring the open dialog"
+XsKeys ctrl+a
+XsType "$work/wrapped.ign"
+XsKeys Return
+XsWaitDialog '^Save As$' 10 >/dev/null || XsFail "no save dialog"
+XsKeys ctrl+a
+XsType "$work/wrapped-2006.ign"
+XsKeys Return
+XsWaitGone '^Save As$' 10 || XsFail "the save dialog stayed open"
+[ -f "$work/wrapped-2006.ign" ] || XsFail "nothing written"
+echo "ok: converted a file with a wrapped value"
+
+# The Details button is the only control of the main window that takes the
+# keyboard focus.
+XsFocus "$main"
+XsKeys Tab space
+details=$(XsWaitDialog '^Conversion report$' 10) || XsFail "Details brought no report window"
+XsKeys alt+c
+report=""
+deadline=$((SECONDS + 10))
+until printf '%s' "$report" | grep -q 'changed unexpectedly'; do
+  [ $SECONDS -lt $deadline ] || XsFail "nothing copied: '$report'"
+  sleep 0.2
+  report=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
+done
+printf '%s\n' "$report" | grep -qx 'Converted\. 1 value changed unexpectedly\.' ||
+  XsFail "status line not as expected: $report"
+printf '%s\n' "$report" | grep -Eq '^ +4  LIMITER\[0\] +15000 -> 2200 +wrapped: ' ||
+  XsFail "no row for the wrapped value: $report"
+echo "ok: the status line and its details tell the wrapped value"
+
+XsFocus "$main"
+XsKeys alt+f x
+XsWaitExit 10 || XsFail "File > Exit did not end the program"
+[ "$XS_EXIT_CODE" = 0 ] || XsFail "exit code $XS_EXIT_CODE"
+echo "ok: exit code 0"

@@ -1,0 +1,277 @@
+// The conversion report: which values reach the version-2006 file changed,
+// where they stand in the input and why; as rows for people and as JSON.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "params/Convert.h"
+#include "params/New.h"
+#include "report/JsonReport.h"
+#include "report/Reporter.h"
+#include "report/TextReport.h"
+
+namespace ign {
+namespace {
+
+using nlohmann::json;
+
+// One input with every kind of change, each on a line of its own.
+constexpr const char* kTroubled =
+    "BIKE 5\n"                                              // 1
+    "ZANTROVA_KEY 37\n"                                     // 2
+    "LIMITER 9000 9500 10000\n"                             // 3
+    "FOO 1\n"                                               // 4
+    "IGN_1 7 8 x\n"                                         // 5
+    "ACT_LIM1 3\n"                                          // 6
+    "LIMITER 15000 12790 9000\r\n"                          // 7
+    "LEVEL 60 60 60 60 60 60 60 60 60 60 60 60 60 60 70\n"  // 8
+    "REF_FREK 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15\n"        // 9
+    "ALARM 5000 420 419 0 0 0 0 0 0 0 0 0 0 0 6000\n"       // 10
+    "END 1 2\n";                                            // 11
+
+class TCollected final : public TChangeSink {
+ public:
+  void Add(const TChange& change) override { changes.push_back(change); }
+  std::vector<TChange> changes;
+};
+
+// The changes of a fresh-run conversion of `text`.
+std::vector<TChange> FreshChanges(const std::string& text) {
+  TReporter reporter;
+  TParameterSet written;
+  std::string out;
+  EXPECT_TRUE(ConvertFresh(text, out, &reporter, &written));
+  TCollected collected;
+  reporter.Report(written, collected);
+  return collected.changes;
+}
+
+const TChange* Find(const std::vector<TChange>& changes, std::size_t line, std::string_view key,
+                    std::optional<unsigned> index, TReason reason) {
+  for (const TChange& change : changes) {
+    if (change.line == line && change.key == key && change.index == index &&
+        change.reason == reason) {
+      return &change;
+    }
+  }
+  return nullptr;
+}
+
+TEST(Report, FindsEveryReasonWithItsLine) {
+  const std::vector<TChange> changes = FreshChanges(kTroubled);
+  struct TCase {
+    std::size_t line;  // 0: a missing key
+    std::string_view key;
+    std::optional<unsigned> index;
+    TReason reason;
+    std::optional<std::string> from;  // absent when the file has no text there
+    std::optional<int> to;            // absent when nothing is written
+  };
+  using R = TReason;
+  const std::nullopt_t none = std::nullopt;
+  const TCase cases[] = {
+      {1, "BIKE", none, R::kBeforeVersion, none, none},
+      {3, "LIMITER", none, R::kDuplicateKey, none, none},
+      {5, "IGN_1", 2, R::kNotANumber, "x", 8},
+      {5, "IGN_1", 149, R::kNotANumber, "x", 8},
+      {6, "ACT_LIM1", 0, R::kWrapped, "3", 1},  // a switch takes 0 and 1
+      {7, "LIMITER", 0, R::kWrapped, "15000", 2200},
+      {7, "LIMITER", 1, R::kRounded, "12790", 12750},
+      {8, "LEVEL", 14, R::kAdjusted, "70", 60},
+      {9, "REF_FREK", 0, R::kDropped, "1", none},
+      {10, "ALARM", 0, R::kAdjusted, "5000", 4600},
+      {10, "ALARM", 1, R::kAdjusted, "420", 20},
+      {10, "ALARM", 2, R::kRounded, "419", 0},
+      {10, "ALARM", 14, R::kWrapped, "6000", 480},
+      {11, "END", 2, R::kEndOfFile, none, 2},
+      {0, "BIKE", 0, R::kMissingKey, none, 0},  // start values of a fresh run
+      {0, "TPS", 1, R::kMissingKey, none, 2500},
+      {0, "RETARD", 0, R::kMissingKey, none, -100},
+      {0, "ACT_RPM", 0, R::kMissingKey, none, 1},
+  };
+  for (const TCase& c : cases) {
+    const std::string shown = std::string(c.key) + " " + std::string(ReasonCode(c.reason)) +
+                              " line " + std::to_string(c.line);
+    const TChange* change = Find(changes, c.line, c.key, c.index, c.reason);
+    ASSERT_NE(change, nullptr) << shown;
+    EXPECT_EQ(change->from, c.from) << shown;
+    EXPECT_EQ(change->to, c.to) << shown;
+  }
+  EXPECT_EQ(Find(changes, 3, "LIMITER", none, R::kDuplicateKey)->overridden_by, 7u);
+
+  std::map<TReason, int> counts;
+  for (const TChange& change : changes) ++counts[change.reason];
+  EXPECT_EQ(counts[R::kWrapped], 3);
+  EXPECT_EQ(counts[R::kRounded], 2);
+  EXPECT_EQ(counts[R::kNotANumber], 148);
+  EXPECT_EQ(counts[R::kEndOfFile], 13);
+  EXPECT_EQ(counts[R::kDuplicateKey], 1);
+  EXPECT_EQ(counts[R::kBeforeVersion], 1);  // "5" is no key
+  EXPECT_EQ(counts[R::kUnknownToken], 3);   // "FOO", "1", "x"
+  EXPECT_EQ(counts[R::kAdjusted], 3);
+  EXPECT_EQ(counts[R::kDropped], 15);
+
+  // Exact values, the overridden occurrence's values and rows that version
+  // 2006 replaces or drops anyway are no change.
+  EXPECT_EQ(Find(changes, 7, "LIMITER", 2, R::kRounded), nullptr);
+  EXPECT_EQ(Find(changes, 8, "LEVEL", 0, R::kAdjusted), nullptr);
+  std::size_t last_line = 0;
+  for (const TChange& change : changes) {
+    if (change.reason != R::kDuplicateKey) {
+      EXPECT_NE(change.line, 3u);
+    }
+    if (change.reason == R::kMissingKey) {
+      EXPECT_NE(change.key, "TIME_CONST");
+      EXPECT_NE(change.key, "KNOCK_CA");
+    } else {
+      EXPECT_GE(change.line, last_line) << "in the order of the file";
+      last_line = change.line;
+    }
+  }
+  // The positions without a number come before the text that stops them.
+  const auto x = std::find_if(changes.begin(), changes.end(), [](const TChange& c) {
+    return c.reason == R::kUnknownToken && c.from == "x";
+  });
+  ASSERT_NE(x, changes.end());
+  EXPECT_EQ((x - 1)->index, 149u);
+}
+
+// The window keeps one set: a key the second file lacks is written with the
+// first file's value, and the report says so.
+TEST(Report, OneSetAcrossConversionsTellsWhatItCarries) {
+  TParameterSet set = FreshSet();
+  ASSERT_TRUE(ReadIgn2005(std::string("ZANTROVA_KEY 37 BIKE 9 LIMITER 9000 9500 10000"), set));
+  AdjustFor2006(set);
+  TReporter reporter;
+  ASSERT_TRUE(ReadIgn2005(std::string("ZANTROVA_KEY 37\nMODE 1 2"), set, &reporter));
+  AdjustFor2006(set);
+  TCollected collected;
+  reporter.Report(set, collected);
+  const TChange* bike = Find(collected.changes, 0, "BIKE", 0, TReason::kMissingKey);
+  ASSERT_NE(bike, nullptr);
+  EXPECT_EQ(bike->to, 9);
+  EXPECT_EQ(Find(collected.changes, 0, "LIMITER", 2, TReason::kMissingKey)->to, 10000);
+  EXPECT_EQ(Find(collected.changes, 0, "MODE", 0, TReason::kMissingKey), nullptr);
+}
+
+TEST(Report, TextMergesRowsAndSumsUp) {
+  std::ostringstream out;
+  TReasonCounts counts;
+  {
+    TTextRows rows(out, "in.ign:");
+    TReporter reporter;
+    TParameterSet written;
+    std::string file;
+    ConvertFresh(kTroubled, file, &reporter, &written);
+    reporter.Report(written, rows);
+    rows.Flush();
+    counts = rows.Counts();
+  }
+  out << TextSummary("in.ign", true, false, counts) << '\n';
+  const std::string expected_rows[] = {
+      "in.ign:\n      1  BIKE",
+      "before-version: ",
+      "      3  LIMITER",
+      "duplicate-key: key given again, overridden by line 7\n",
+      "      4  \"FOO\"",
+      "      5  IGN_1[0,2]..[9,14] x -> 8",
+      "      7  LIMITER[0]         15000 -> 2200",
+      "     10  ALARM[0..1]        5000 420 -> 4600 20",
+      "     11  END[2..14]         -> 2",
+      "      -  TPS[0..1]          -> 0 2500",
+      "      -  RPM_IGN_1[0..14]   -> 0 ",  // alike values once
+      "in.ign: converted (dry run, nothing written); ",
+      " unexpected changes (3 wrapped, 2 rounded, 148 not-a-number, 13 end-of-file, ",
+      " missing-key, 1 duplicate-key, 1 before-version, 3 unknown-token); "
+      "expected: 3 adjusted, 15 dropped\n",
+  };
+  for (const std::string& row : expected_rows) {
+    EXPECT_NE(out.str().find(row), std::string::npos) << row << "\n" << out.str();
+  }
+  EXPECT_EQ(TextSummary("a.ign", false, true, TReasonCounts()), "a.ign: not converted");
+
+  // Other languages bring their own explanations; the codes stay.
+  TReasonTexts texts = EnglishReasonTexts();
+  texts[static_cast<std::size_t>(TReason::kWrapped)] = "hors limites";
+  std::ostringstream french;
+  {
+    TTextRows rows(french, "", texts);
+    TChange change;
+    change.line = 2;
+    change.key = "BIKE";
+    change.index = 0;
+    change.reason = TReason::kWrapped;
+    rows.Add(change);
+  }
+  EXPECT_NE(french.str().find("wrapped: hors limites"), std::string::npos) << french.str();
+}
+
+TEST(Report, JsonIsWrittenFileByFile) {
+  std::ostringstream out;
+  {
+    TJsonReport report(out);
+    report.BeginFile("troubled.ign", true);
+    TReporter reporter;
+    TParameterSet written;
+    std::string file;
+    ConvertFresh(kTroubled, file, &reporter, &written);
+    reporter.Report(written, report);
+    report.EndFile();
+    const std::string before_second = out.str();
+    report.BeginFile("bad\xff\".ign", false);
+    report.EndFile();
+    EXPECT_EQ(out.str().find(before_second), 0u) << "the first file is out before the second";
+  }
+  const json document = json::parse(out.str());
+  ASSERT_EQ(document.size(), 1u);
+  ASSERT_EQ(document["files"].size(), 2u);
+  EXPECT_EQ(document["files"][1]["converted"], false);
+  EXPECT_EQ(document["files"][1]["changes"].size(), 0u);
+  EXPECT_EQ(document["files"][1]["file"], "bad\xEF\xBF\xBD\".ign");
+
+  const std::set<std::string> fields = {"line",   "key",  "index", "row",
+                                        "column", "from", "to",    "reason"};
+  for (const json& change : document["files"][0]["changes"]) {
+    for (const auto& [name, value] : change.items()) EXPECT_TRUE(fields.count(name)) << name;
+    const std::string key = change.value("key", "");
+    const bool map =
+        (key.rfind("IGN_", 0) == 0 || key.rfind("JET_", 0) == 0) && change.contains("index");
+    EXPECT_EQ(change.contains("row"), map) << change.dump();
+    if (map) {
+      EXPECT_EQ(change["row"].get<int>() * 15 + change["column"].get<int>(), change["index"]);
+    }
+    EXPECT_EQ(change.contains("line"), change["reason"] != "missing-key") << change.dump();
+    if (change.contains("to")) {
+      EXPECT_TRUE(change["to"].is_string());
+    }
+  }
+  std::ostringstream empty;
+  { TJsonReport report(empty); }
+  EXPECT_EQ(json::parse(empty.str()), json::parse(R"({"files": []})"));
+}
+
+TEST(Report, ExamplesChangeOnlyAsExpected) {
+  for (const char* name : {"kart-100.ign", "enduro-250.ign", "two-stroke-125.ign"}) {
+    std::ifstream in(std::string(IGN_EXAMPLES_DIR) + "/" + name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    TReasonCounts counts;
+    for (const TChange& change : FreshChanges(text.str())) {
+      EXPECT_TRUE(IsExpected(change.reason)) << name << " " << change.key;
+      counts.Add(change);
+    }
+    EXPECT_EQ(counts.Unexpected(), 0u) << name;
+    EXPECT_EQ(counts.Of(TReason::kDropped), 30u) << name;  // "REF_FREK" and "KNOCK_CA"
+  }
+}
+
+}  // namespace
+}  // namespace ign
