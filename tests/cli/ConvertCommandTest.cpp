@@ -246,9 +246,8 @@ TEST(ConvertCommand, NamesBeyondAsciiWorkAsAnyOther) {
 }
 
 // The outputs recorded from the Linux build: every build must write exactly
-// these bytes. After an intended change of the output, record them anew:
-//   for f in examples/*.ign; do build/bin/ign-convert -f "$f" -o tests/cli/converted/"${f##*/}";
-//   done
+// these bytes. After an intended change of the output, record them anew with
+// "build/bin/ign-convert -f examples/NAME -o tests/cli/converted/NAME".
 TEST(ConvertCommand, ExamplesConvertToTheRecordedBytes) {
   int examples = 0;
   for (const fs::directory_entry& entry : fs::directory_iterator(IGN_EXAMPLES_DIR)) {
