@@ -19,7 +19,9 @@ export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 case $1 in
   start)
     mkdir -p "$WINEPREFIX"
-    wineserver -p </dev/null >/dev/null 2>&1
+    # Fails only when a server of this prefix runs already (an interrupted
+    # run); that one serves as well.
+    wineserver -p </dev/null >/dev/null 2>&1 || true
     if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then
       echo "Making the Wine prefix $WINEPREFIX (once)"
       wineboot --init </dev/null >/dev/null 2>&1
