@@ -1,7 +1,8 @@
 # The two set-up commands, `make run` and `make test`, work on a fresh Debian 12
 # machine as root: each installs what is missing first. `make run` needs only
 # what the two programs need; `make test` brings the test tools as well.
-.PHONY: all deps deps-test build build-all run test test-sanitize format fuzz bench install clean
+.PHONY: all deps deps-test deps-windows build build-all run test test-sanitize test-windows \
+	format fuzz bench install clean
 
 EXAMPLE := examples/two-stroke-125.ign
 FUZZ_SECONDS ?= 60
@@ -14,6 +15,9 @@ deps:
 
 deps-test:
 	@./scripts/install-deps.sh --test
+
+deps-windows:
+	@./scripts/install-deps.sh --windows
 
 # The two programs alone, into build/bin.
 build: deps
@@ -48,6 +52,16 @@ test-sanitize: deps-test
 	cmake --build --preset sanitize
 	ctest --preset sanitize
 
+# The library, the report code and ign-convert cross-built for Windows with
+# MinGW-w64, their tests run under Wine in a prefix of build-windows (see
+# scripts/wine-session.sh). The Wine server is ended whatever the outcome.
+WINE_PREFIX := build-windows/wine
+test-windows: deps-windows
+	cmake --preset windows
+	cmake --build --preset windows
+	./scripts/wine-session.sh start $(WINE_PREFIX)
+	ctest --preset windows; status=$$?; ./scripts/wine-session.sh stop $(WINE_PREFIX); exit $$status
+
 # Rewrites every C and C++ source in the project's own format (`make test`
 # checks it).
 format: deps-test
@@ -69,4 +83,5 @@ install: build
 	cmake --install build --prefix $(PREFIX)
 
 clean:
-	rm -rf build build-sanitize build-fuzz
+	@[ ! -d $(WINE_PREFIX) ] || ./scripts/wine-session.sh stop $(WINE_PREFIX)
+	rm -rf build build-sanitize build-fuzz build-windows

@@ -10,6 +10,7 @@
 #include "cli/InputFile.h"
 #include "cli/Messages.h"
 #include "cli/SafeFile.h"
+#include "cli/Utf8Path.h"
 #include "params/Convert.h"
 #include "report/Change.h"
 #include "report/JsonReport.h"
@@ -29,8 +30,7 @@ std::string_view InputName(const std::string& input) {
 
 std::string TargetOf(const TOptions& options, const std::string& input) {
   if (options.output) return *options.output;
-  return (std::filesystem::path(*options.directory) / std::filesystem::path(input).filename())
-      .string();
+  return Utf8FromPath(PathFromUtf8(*options.directory) / PathFromUtf8(input).filename());
 }
 
 // Puts the converted bytes where they belong and says why when it fails.
@@ -40,7 +40,7 @@ bool Deliver(const std::string& target, std::string_view bytes, bool force) {
     Complain(kStandardOutputName, kMsgWriteFileError);
     return false;
   }
-  switch (SaveFile(target, bytes, force)) {
+  switch (SaveFile(PathFromUtf8(target), bytes, force)) {
     case TSaveResult::kSaved:
       return true;
     case TSaveResult::kExists:

@@ -6,6 +6,7 @@
 #include <istream>
 
 #include "cli/Messages.h"
+#include "cli/Utf8Path.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -36,9 +37,10 @@ bool ReadInput(const std::string& name, std::string& text) {
   }
   // A folder or a device would open as a stream on some systems and then
   // read as nothing or block; only plain files are parameter files.
+  const std::filesystem::path path = PathFromUtf8(name);
   std::error_code error;
-  if (!std::filesystem::is_regular_file(name, error)) return false;
-  std::ifstream in(name, std::ios::binary);
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  std::ifstream in(path, std::ios::binary);
   return in.is_open() && ReadAll(in, text);
 }
 

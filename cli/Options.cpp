@@ -6,6 +6,7 @@
 #include <map>
 
 #include "cli/Messages.h"
+#include "cli/Utf8Path.h"
 
 namespace ign {
 namespace {
@@ -64,11 +65,11 @@ std::string CheckCombination(const TOptions& options) {
     std::map<std::filesystem::path, const std::string*> seen;
     for (const std::string& input : options.inputs) {
       if (input == kStandardStream) return "standard input can only be converted with -o";
-      const std::filesystem::path name = std::filesystem::path(input).filename();
+      const std::filesystem::path name = PathFromUtf8(input).filename();
       const auto [it, fresh] = seen.emplace(name, &input);
       if (!fresh) {
         return *it->second + " and " + input + " would both be written to " +
-               (std::filesystem::path(*options.directory) / name).string();
+               Utf8FromPath(PathFromUtf8(*options.directory) / name);
       }
     }
   }
@@ -79,6 +80,9 @@ std::string CheckCombination(const TOptions& options) {
 
 std::optional<int> ParseOptions(int argc, const char* const* argv, TOptions& options) {
   CLI::App app{"", std::string(kProgramName)};
+  // A Windows build of CLI11 would otherwise take "/home/x/engine.ign" for
+  // an option named "home/x/engine.ign".
+  app.allow_windows_style_options(false);
   app.formatter_fn([](const CLI::App*, std::string, CLI::AppFormatMode) { return kUsage; });
   app.set_version_flag("--version", std::string(kProgramName) + " " + IGN_VERSION);
   app.add_option("-o,--output", options.output);

@@ -4,6 +4,8 @@
 #   install-deps.sh          what building and running the two programs needs
 #   install-deps.sh --test   that, plus everything the tests, benchmarks, the
 #                            fuzz target and the format check call
+#   install-deps.sh --windows the cross build for Windows and its tests under
+#                            Wine (make test-windows)
 #
 # Every tool that a test or script runs comes from a package listed here, so
 # that a brand-new machine passes `make test` as this one does. Needs root for
@@ -40,11 +42,24 @@ libx11-dev
 desktop-file-utils appstream
 "
 
+# The Windows build: the MinGW-w64 cross compiler with POSIX threads (for
+# std::thread in GoogleTest), GoogleTest's sources to build it for Windows,
+# the header-only CLI11 and nlohmann-json, and Wine to run the tests. Only the
+# 64-bit Wine is needed; "wine" brings the wine command itself.
+WINDOWS="
+cmake ninja-build make
+g++-mingw-w64-x86-64-posix
+googletest
+libcli11-dev nlohmann-json3-dev
+wine64 wine
+"
+
 PACKAGES=$PROGRAMS
 case "${1:-}" in
   --test) PACKAGES="$PROGRAMS $TESTS" ;;
+  --windows) PACKAGES=$WINDOWS ;;
   "") ;;
-  *) echo "usage: $0 [--test]" >&2; exit 2 ;;
+  *) echo "usage: $0 [--test | --windows]" >&2; exit 2 ;;
 esac
 
 missing=""

@@ -15,9 +15,18 @@ struct TRunResult {
 };
 
 // Runs the program with `args`, feeding `input` to its standard input. A
-// `file_size_limit` of 0 or more sets the child's RLIMIT_FSIZE in bytes.
+// `file_size_limit` of 0 or more sets the child's RLIMIT_FSIZE in bytes,
+// where there is one (kCanLimitFileSize).
 TRunResult RunConvert(std::vector<std::string> args, std::string_view input = {},
                       long file_size_limit = -1);
+
+#ifdef _WIN32
+inline constexpr bool kCanLimitFileSize = false;
+inline constexpr const char* kNullDevice = "NUL";
+#else
+inline constexpr bool kCanLimitFileSize = true;
+inline constexpr const char* kNullDevice = "/dev/null";
+#endif
 
 // A fresh empty folder, removed with everything in it at the end of a test.
 class TTempFolder {
@@ -28,7 +37,8 @@ class TTempFolder {
   TTempFolder& operator=(const TTempFolder&) = delete;
 
   const std::filesystem::path& Path() const { return path_; }
-  std::string operator/(std::string_view name) const { return (path_ / name).string(); }
+  // The UTF-8 name of the entry `name` (UTF-8 as well).
+  std::string operator/(std::string_view name) const;
   // The names of the entries, sorted, hidden ones included.
   std::vector<std::string> Names() const;
 
@@ -36,8 +46,11 @@ class TTempFolder {
   std::filesystem::path path_;
 };
 
+// Names in the helpers below are UTF-8, as on the command line.
 std::string ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, std::string_view bytes);
+std::string ReadBytes(const std::string& file);
+void WriteBytes(const std::string& file, std::string_view bytes);
 std::string Example(std::string_view name);  // path of an examples/ file
 
 }  // namespace ign::test

@@ -1,0 +1,38 @@
+#!/bin/sh
+# Starts and stops the Wine server of a private prefix, around a CTest run of
+# the Windows build.
+#
+#   wine-session.sh start PREFIX   make the prefix if needed, start its server
+#                                  for good and run one program to warm it up
+#   wine-session.sh stop PREFIX    end the server and every program of it
+#
+# Without a server that is already running, every test would start one, and
+# CTest would wait seconds for that server to let go of the test's output
+# pipe after the test has ended. The server gets no terminal or pipe of ours.
+set -eu
+[ $# -eq 2 ] || { echo "usage: $0 start|stop PREFIX" >&2; exit 2; }
+WINEPREFIX=$(realpath -m "$2")
+# No Mono or Gecko: nothing here needs them, and no one is there to answer
+# the dialog that offers to download them.
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+case $1 in
+  start)
+    mkdir -p "$WINEPREFIX"
+    # Fails only when a server of this prefix runs already (an interrupted
+    # run); that one serves as well.
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then
+      echo "Making the Wine prefix $WINEPREFIX (once)"
+      wineboot --init </dev/null >/dev/null 2>&1
+    fi
+    wine cmd /c exit </dev/null >/dev/null 2>&1
+    ;;
+  stop)
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    ;;
+  *)
+    echo "usage: $0 start|stop PREFIX" >&2
+    exit 2
+    ;;
+esac
