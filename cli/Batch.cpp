@@ -1,26 +1,39 @@
 #include "cli/Batch.h"
 
+#include <cerrno>
+#include <deque>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "cli/Change.h"
-#include "cli/InputFile.h"
 #include "cli/Messages.h"
 #include "cli/ReportJson.h"
 #include "cli/ReportText.h"
 #include "cli/Reporter.h"
-#include "cli/SafeFile.h"
+#include "cli/Terminal.h"
+#include "files/Input.h"
+#include "files/Output.h"
 #include "params/Convert.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace ign {
 namespace {
 
-void Complain(std::string_view file, std::string_view message) {
-  std::cerr << kProgramName << ": " << file << ": " << message << '\n';
+void Complain(std::string_view file, std::string_view message, std::error_code reason = {}) {
+  std::cerr << kProgramName << ": " << QuoteForTerminal(file) << ": " << message;
+  if (reason) std::cerr << " (" << reason.message() << ')';
+  std::cerr << '\n';
 }
 
 std::string_view InputName(const std::string& input) {
@@ -33,69 +46,143 @@ std::string TargetOf(const TOptions& options, const std::string& input) {
       .string();
 }
 
-// Puts the converted bytes where they belong and says why when it fails.
-bool Deliver(const std::string& target, std::string_view bytes, bool force) {
-  if (target == kStandardStream) {
-    if (WriteStandardOutput(bytes)) return true;
-    Complain(kStandardOutputName, kMsgWriteFileError);
-    return false;
-  }
-  switch (SaveFile(target, bytes, force)) {
-    case TSaveResult::kSaved:
-      return true;
-    case TSaveResult::kExists:
-      Complain(target, kMsgOutputExists);
-      break;
-    case TSaveResult::kOpenError:
-      Complain(target, kMsgOpenFileError);
-      break;
-    case TSaveResult::kWriteError:
-      Complain(target, kMsgWriteFileError);
-      break;
-  }
+bool WriteStandardOutput(std::string_view bytes) {
+#ifdef _WIN32
+  // CR LF is already in the bytes; text mode would make it CR CR LF.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  errno = 0;
+  std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::cout.flush();
+  if (!std::cout.fail()) return true;
+  Complain(kStandardOutputName, kMsgWriteFileError, {errno, std::generic_category()});
   return false;
 }
 
-// Converts one input and tells what became of its values. `converted` means
-// written, or, for a dry run, that it could have been.
-TFileReport ConvertOne(const TOptions& options, const std::string& input) {
-  TFileReport report;
-  report.file = std::string(InputName(input));
-  std::string text;
-  if (!ReadInput(input, text)) {
-    Complain(report.file, kMsgOpenFileError);
-    return report;
+// Says why a save failed; nothing for a saved file.
+void ComplainAbout(const std::string& target, const TSaveResult& result) {
+  switch (result.status) {
+    case TSaveStatus::kSaved:
+      break;
+    case TSaveStatus::kExists:
+      Complain(target, kMsgOutputExists);
+      break;
+    case TSaveStatus::kOpenError:
+      Complain(target, kMsgOpenFileError, result.reason);
+      break;
+    case TSaveStatus::kWriteError:
+      Complain(target, kMsgWriteFileError, result.reason);
+      break;
   }
-  // Without a report the reader runs as in the window, with no one to tell.
-  std::optional<TReporter> reporter;
-  if (options.Explains()) reporter.emplace(text);
-  std::string converted;
-  if (!ConvertIgn2005To2006(text, converted, reporter ? &*reporter : nullptr)) {
-    Complain(report.file, kMsgUnmatchedIgnVersion);
-    return report;
-  }
-  if (reporter) report.changes = reporter->Changes();
-  report.converted = options.dry_run || Deliver(TargetOf(options, input), converted, options.force);
-  return report;
 }
 
-}  // namespace
+// The report of an input whose output may still wait in the batch.
+struct TDone {
+  TFileReport report;
+  std::string target;
+  bool waits = false;  // for TOutputBatch::Commit
+};
 
-int RunBatch(const TOptions& options) {
-  bool all_converted = true;
-  bool unexpected = false;
-  std::vector<TFileReport> json_reports;
-  for (const std::string& input : options.inputs) {
-    TFileReport report = ConvertOne(options, input);
-    all_converted = all_converted && report.converted;
+class TRun {
+ public:
+  explicit TRun(const TOptions& options) : options_(options) {}
+
+  void Convert(const std::string& input) {
+    TDone done;
+    done.report.file = std::string(InputName(input));
+    try {
+      ConvertOne(input, done);
+    } catch (const std::bad_alloc&) {
+      // One input too much for the memory must not cost the others.
+      Complain(done.report.file, std::make_error_code(std::errc::not_enough_memory).message());
+      done.report = TFileReport{done.report.file, false, {}};
+      done.waits = false;
+    }
+    done_.push_back(std::move(done));
+    // Reports wait for their outputs, in bounded numbers.
+    if (batch_.Pending() == 0 || batch_.Pending() >= TOutputBatch::kMostPending ||
+        done_.size() >= TOutputBatch::kMostPending) {
+      Flush();
+    }
+  }
+
+  int Finish() {
+    Flush();
+    if (options_.report == TReportFormat::kJson) PrintJsonReport(std::cout, json_reports_);
+    if (!all_converted_) return kExitFailed;
+    return options_.strict && unexpected_ ? kExitStrict : kExitConverted;
+  }
+
+ private:
+  // Converts one input as far as its output waiting in the batch.
+  // `converted` means written, or, for a dry run, that it could have been.
+  void ConvertOne(const std::string& input, TDone& done) {
+    TInputFile file;
+    std::error_code reason;
+    if (!file.Open(input, reason)) {
+      Complain(done.report.file, kMsgOpenFileError, reason);
+      return;
+    }
+    std::string converted;
+    bool matched = false;
+    if (options_.Explains()) {
+      // The reporter looks back into the text, so it is held whole here.
+      const std::string text{std::istreambuf_iterator<char>(file.Stream()), {}};
+      TReporter reporter(text);
+      matched = !file.Failed(reason) && ConvertIgn2005To2006(text, converted, &reporter);
+      if (matched) done.report.changes = reporter.Changes();
+    } else {
+      // Without a report the reader runs as in the window, with no one to tell.
+      matched = ConvertIgn2005To2006(file.Stream(), converted);
+    }
+    if (file.Failed(reason)) {
+      done.report.changes.clear();
+      Complain(done.report.file, kMsgOpenFileError, reason);
+      return;
+    }
+    if (!matched) {
+      Complain(done.report.file, kMsgUnmatchedIgnVersion);
+      return;
+    }
+    if (options_.dry_run) {
+      done.report.converted = true;
+      return;
+    }
+    done.target = TargetOf(options_, input);
+    if (done.target == kStandardStream) {
+      done.report.converted = WriteStandardOutput(converted);
+      return;
+    }
+    const TSaveResult added = batch_.Add(done.target, converted, options_.force);
+    ComplainAbout(done.target, added);
+    done.waits = added.status == TSaveStatus::kSaved;
+  }
+
+  // Puts the waiting outputs in place and tells what became of each input.
+  void Flush() {
+    std::vector<TSaveResult> results = batch_.Commit();
+    auto result = results.begin();
+    for (TDone& done : done_) {
+      if (done.waits) {
+        ComplainAbout(done.target, *result);
+        done.report.converted = result->status == TSaveStatus::kSaved;
+        ++result;
+      }
+      Tell(std::move(done.report));
+    }
+    done_.clear();
+  }
+
+  void Tell(TFileReport report) {
+    all_converted_ = all_converted_ && report.converted;
     const std::size_t count = report.UnexpectedCount();
-    unexpected = unexpected || count > 0;
-    switch (options.report) {
+    unexpected_ = unexpected_ || count > 0;
+    switch (options_.report) {
       case TReportFormat::kText:
-        PrintTextReport(std::cout, report, !options.dry_run);
+        PrintTextReport(std::cout, report, !options_.dry_run);
         break;
       case TReportFormat::kJson:
-        json_reports.push_back(std::move(report));
+        json_reports_.push_back(std::move(report));
         break;
       case TReportFormat::kNone:
         if (count > 0) {
@@ -105,9 +192,21 @@ int RunBatch(const TOptions& options) {
         break;
     }
   }
-  if (options.report == TReportFormat::kJson) PrintJsonReport(std::cout, json_reports);
-  if (!all_converted) return kExitFailed;
-  return options.strict && unexpected ? kExitStrict : kExitConverted;
+
+  const TOptions& options_;
+  TOutputBatch batch_;
+  std::deque<TDone> done_;
+  std::vector<TFileReport> json_reports_;
+  bool all_converted_ = true;
+  bool unexpected_ = false;
+};
+
+}  // namespace
+
+int RunBatch(const TOptions& options) {
+  TRun run(options);
+  for (const std::string& input : options.inputs) run.Convert(input);
+  return run.Finish();
 }
 
 }  // namespace ign
