@@ -19,6 +19,10 @@ struct TRunResult {
 TRunResult RunConvert(std::vector<std::string> args, std::string_view input = {},
                       long file_size_limit = -1);
 
+// Runs the program through `sh -c SCRIPT`, in which "$0" is the program and
+// "$@" the arguments, for redirections and limits of the shell's own.
+TRunResult RunConvertInShell(std::string_view script, std::vector<std::string> args);
+
 // A fresh empty folder, removed with everything in it at the end of a test.
 class TTempFolder {
  public:
