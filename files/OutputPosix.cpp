@@ -46,13 +46,11 @@ bool MayFollow(const struct stat& link, const struct stat& folder) {
   return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
 }
 
-// The mode a file created with 0666 gets here.
+// The mode a file created with 0666 gets here. The mask can only be read by
+// setting it; it is put back at once.
 mode_t CreationMode() {
-  static const mode_t mask = [] {
-    const mode_t old = ::umask(022);
-    ::umask(old);
-    return old;
-  }();
+  const mode_t mask = ::umask(022);
+  ::umask(mask);
   return 0666 & ~mask;
 }
 

@@ -15,6 +15,7 @@ clang libclang-rt-14-dev
 xvfb xauth xdotool x11-utils
 libx11-dev imagemagick
 desktop-file-utils appstream
+strace
 "
 
 missing=""
