@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -38,9 +39,9 @@ enum class TTemporaryKind {
 // SIGTERM and SIGHUP.
 class TOutputBatch {
  public:
-  // Add commits by itself before this many files wait, so that open
-  // descriptors stay few; the caller commits when Pending() reaches it.
-  static constexpr std::size_t kMostPending = 128;
+  // The caller commits when this many files wait, so that their open
+  // descriptors stay well below the usual limit of 1,024.
+  static constexpr std::size_t kMostPending = 512;
 
   explicit TOutputBatch(TTemporaryKind kind = TTemporaryKind::kUnnamed);
   // Drops every file not committed; the targets stay as they were.
@@ -65,6 +66,7 @@ class TOutputBatch {
 
   TTemporaryKind kind_;
   std::vector<TPending> pending_;
+  std::map<std::string, int> folders_;  // open folders by name (POSIX)
 };
 
 // A batch of one file.

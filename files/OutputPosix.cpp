@@ -14,9 +14,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <random>
-#include <set>
 #include <utility>
 
 #include "files/Output.h"
@@ -115,6 +115,7 @@ TOutputBatch::TOutputBatch(TTemporaryKind kind) : kind_(kind) {}
 
 TOutputBatch::~TOutputBatch() {
   for (TPending& file : pending_) Drop(file);
+  for (auto& [name, folder] : folders_) ::close(folder);
 }
 
 std::size_t TOutputBatch::Pending() const { return pending_.size(); }
@@ -125,16 +126,15 @@ void TOutputBatch::Drop(TPending& file) {
   ForgetTemporary(file.slot);
   file.slot = -1;
   file.temporary.clear();
-  Close(file.folder);
 }
 
 namespace {
 
 // Finds the folder and name that `target` stands for, following links where
-// MayFollow allows, and what is there now. Fills `file.folder`,
-// `file.folder_name` and `file.name`.
-TSaveResult Locate(std::string path, bool replace, int& folder, std::string& folder_name,
-                   std::string& name, std::optional<struct stat>& old) {
+// MayFollow allows, and what is there now. Folders are opened once for the
+// whole batch and kept in `folders`.
+TSaveResult Locate(std::string path, bool replace, std::map<std::string, int>& folders, int& folder,
+                   std::string& folder_name, std::string& name, std::optional<struct stat>& old) {
   for (int links = 0;; ++links) {
     const std::size_t slash = path.find_last_of('/');
     folder_name = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
@@ -146,9 +146,13 @@ TSaveResult Locate(std::string path, bool replace, int& folder, std::string& fol
     if (name.size() > NAME_MAX) {
       return Failure(TSaveStatus::kOpenError, {ENAMETOOLONG, std::generic_category()});
     }
-    Close(folder);
-    folder = ::open(folder_name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0) return Failure(TSaveStatus::kOpenError, LastError());
+    auto known = folders.find(folder_name);
+    if (known == folders.end()) {
+      const int opened = ::open(folder_name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      if (opened < 0) return Failure(TSaveStatus::kOpenError, LastError());
+      known = folders.emplace(folder_name, opened).first;
+    }
+    folder = known->second;
 
     struct stat status;
     if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
@@ -194,9 +198,9 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
   TPending file;
   file.replace = replace;
   std::optional<struct stat> old;
-  if (TSaveResult located = Locate(target, replace, file.folder, file.folder_name, file.name, old);
+  if (TSaveResult located =
+          Locate(target, replace, folders_, file.folder, file.folder_name, file.name, old);
       located.status != TSaveStatus::kSaved) {
-    Close(file.folder);
     return located;
   }
 
@@ -226,11 +230,7 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
     errno = error;
     if (error != EEXIST) break;
   }
-  if (file.file < 0) {
-    const TSaveResult failed = Failure(TSaveStatus::kOpenError, LastError());
-    Close(file.folder);
-    return failed;
-  }
+  if (file.file < 0) return Failure(TSaveStatus::kOpenError, LastError());
 
   // Who may read the new content is settled before there is any.
   if (old) {
@@ -260,8 +260,6 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
   ::sync_file_range(file.file, 0, 0, SYNC_FILE_RANGE_WRITE);
 #endif
   pending_.push_back(std::move(file));
-  file.folder = file.file = -1;
-  file.slot = -1;
   return {};
 }
 
@@ -295,7 +293,6 @@ std::vector<TSaveResult> TOutputBatch::Commit() {
   for (TPending& file : pending_) {
     if (::fdatasync(file.file) != 0) file.result = Failure(TSaveStatus::kWriteError, LastError());
   }
-  std::set<std::pair<dev_t, ino_t>> synced;
   std::vector<TSaveResult> results;
   results.reserve(pending_.size());
   for (TPending& file : pending_) {
@@ -337,15 +334,14 @@ std::vector<TSaveResult> TOutputBatch::Commit() {
     }
     results.push_back(file.result);
   }
-  // The renames must reach the disk too, once per folder after the last.
-  for (TPending& file : pending_) {
-    struct stat folder;
-    if (::fstat(file.folder, &folder) == 0 && synced.emplace(folder.st_dev, folder.st_ino).second) {
-      ::fsync(file.folder);
-    }
-    Drop(file);
-  }
+  for (TPending& file : pending_) Drop(file);
   pending_.clear();
+  // The renames must reach the disk too, once per folder after the last.
+  for (auto& [name, folder] : folders_) {
+    ::fsync(folder);
+    ::close(folder);
+  }
+  folders_.clear();
   return results;
 }
 
