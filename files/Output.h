@@ -32,7 +32,7 @@ enum class TTemporaryKind {
 // Saves any number of files so that each target is either old or new, whole,
 // after a crash at any point. Add writes each new content to a temporary file
 // that already has the target's mode, owner, group, ACL and user attributes;
-// Commit makes them all durable at once, puts them in place and syncs each
+// Commit makes them all durable in one pass, puts them in place and syncs each
 // folder once. A link as target is followed where the kernel's protected-link
 // rule would follow it, and the file it names is replaced; folders, pipes and
 // devices are never replaced. Named temporaries are removed on SIGINT,
@@ -63,6 +63,7 @@ class TOutputBatch {
  private:
   struct TPending;
   void Drop(TPending& file);
+  void MakeDurable();
 
   TTemporaryKind kind_;
   std::vector<TPending> pending_;

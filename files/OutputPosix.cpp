@@ -288,11 +288,43 @@ bool RenameNoReplace(int folder, const std::string& from, const std::string& to)
 
 }  // namespace
 
-std::vector<TSaveResult> TOutputBatch::Commit() {
-  // One wait for all the write-back started in Add.
+// Every waiting file's content on disk before any takes its name. Several
+// files take one syncfs per file system: an fdatasync each would flush the
+// disk's cache once per file, which under load costs milliseconds each.
+void TOutputBatch::MakeDurable() {
+#ifdef __linux__
+  if (pending_.size() > 1) {
+    std::map<dev_t, int> synced;  // file system, errno of its syncfs
+    for (TPending& file : pending_) {
+      struct stat status;
+      if (::fstat(file.file, &status) != 0) {
+        file.result = Failure(TSaveStatus::kWriteError, LastError());
+        continue;
+      }
+      auto done = synced.find(status.st_dev);
+      if (done == synced.end()) {
+        done = synced.emplace(status.st_dev, ::syncfs(file.file) == 0 ? 0 : errno).first;
+      }
+      // Collects a write-back error of this very file, which syncfs may
+      // have reported to another descriptor.
+      constexpr unsigned kWait =
+          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER;
+      if (done->second != 0) {
+        file.result = Failure(TSaveStatus::kWriteError, {done->second, std::generic_category()});
+      } else if (::sync_file_range(file.file, 0, 0, kWait) != 0) {
+        file.result = Failure(TSaveStatus::kWriteError, LastError());
+      }
+    }
+    return;
+  }
+#endif
   for (TPending& file : pending_) {
     if (::fdatasync(file.file) != 0) file.result = Failure(TSaveStatus::kWriteError, LastError());
   }
+}
+
+std::vector<TSaveResult> TOutputBatch::Commit() {
+  MakeDurable();
   std::vector<TSaveResult> results;
   results.reserve(pending_.size());
   for (TPending& file : pending_) {

@@ -77,7 +77,11 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
   return {};
 }
 
+// Each file was flushed as it was written.
+void TOutputBatch::MakeDurable() {}
+
 std::vector<TSaveResult> TOutputBatch::Commit() {
+  MakeDurable();
   std::vector<TSaveResult> results;
   for (TPending& file : pending_) {
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (file.replace ? MOVEFILE_REPLACE_EXISTING : 0);

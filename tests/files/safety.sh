@@ -89,7 +89,7 @@ for signal in INT TERM HUP; do
   rm -rf "$work/out"
   mkdir "$work/out"
   cp "$input" "$work/out/kart-100.ign"
-  Held fdatasync 4 "$signal" "$program" -f -d "$work/out" "$input" "$examples/enduro-250.ign"
+  Held fdatasync,syncfs 4 "$signal" "$program" -f -d "$work/out" "$input" "$examples/enduro-250.ign"
   [ "$(ls -A "$work/out")" = kart-100.ign ] || Fail "SIG$signal left: $(ls -A "$work/out")"
   cmp -s "$work/out/kart-100.ign" "$input" || Fail "SIG$signal changed the old file"
 done
