@@ -205,7 +205,9 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
   }
 
 #ifdef O_TMPFILE
-  if (kind_ == TTemporaryKind::kUnnamed) {
+  // Naming the file later goes through /proc, which a chroot may lack.
+  static const bool can_name_later = ::access("/proc/self/fd", X_OK) == 0;
+  if (kind_ == TTemporaryKind::kUnnamed && can_name_later) {
     file.file = ::openat(file.folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
   }
 #endif

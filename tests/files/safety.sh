@@ -70,15 +70,21 @@ Held() {
   shift 3
   # A background job starts with SIGINT ignored; the program must meet it
   # as from a terminal.
+  rm -f "$work/pid"
   env --default-signal=INT strace -f -o /dev/null -e trace="$syscall" \
-    -e inject="$syscall:delay_enter=${hold}000000" "$@" 2>"$work/held.err" &
-  local tracer=$!
+    -e inject="$syscall:delay_enter=${hold}000000" \
+    sh -c 'echo $$ >"$0"; exec "$@"' "$work/pid" "$@" 2>"$work/held.err" &
+  local tracer=$! deadline=$((SECONDS + 10))
+  until [ -s "$work/pid" ]; do
+    [ $SECONDS -lt $deadline ] || Fail "the held program did not start"
+    sleep 0.1
+  done
   sleep 1
   if [ -n "$signal" ]; then
-    pkill -"$signal" -P "$tracer" -x ign-convert 2>/dev/null || true
+    kill -"$signal" "$(cat "$work/pid")"
   fi
   set +e
-  wait $tracer
+  { wait $tracer; } 2>/dev/null
   status=$?
   set -e
 }
