@@ -74,10 +74,15 @@ fuzz: deps-test
 	cp examples/*.ign build-fuzz/corpus/
 	build-fuzz/bin/fuzz_convert -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	  -artifact_prefix=build-fuzz/ build-fuzz/corpus
+	mkdir -p build-fuzz/corpus-long
+	cp examples/*.ign build-fuzz/corpus-long/
+	build-fuzz/bin/fuzz_long_input -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	  -artifact_prefix=build-fuzz/long- build-fuzz/corpus-long
 
 bench: build-all
 	build/bin/params_bench
 	bench/startup/run.sh build 15
+	bench/batch/run.sh build 7
 
 install: build
 	cmake --install build --prefix $(PREFIX)

@@ -1,27 +1,39 @@
 #include "cli/Batch.h"
 
-#include <filesystem>
+#include <cerrno>
+#include <deque>
 #include <iostream>
+#include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
-#include "cli/InputFile.h"
 #include "cli/Messages.h"
-#include "cli/SafeFile.h"
 #include "cli/Utf8Path.h"
+#include "files/Input.h"
+#include "files/Output.h"
 #include "params/Convert.h"
 #include "report/Change.h"
 #include "report/JsonReport.h"
 #include "report/Reporter.h"
+#include "report/Terminal.h"
 #include "report/TextReport.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace ign {
 namespace {
 
-void Complain(std::string_view file, std::string_view message) {
-  std::cerr << kProgramName << ": " << file << ": " << message << '\n';
+void Complain(std::string_view file, std::string_view message, std::error_code reason = {}) {
+  std::cerr << kProgramName << ": " << QuoteForTerminal(file) << ": " << message;
+  if (reason) std::cerr << " (" << reason.message() << ')';
+  std::cerr << '\n';
 }
 
 std::string_view InputName(const std::string& input) {
@@ -33,99 +45,175 @@ std::string TargetOf(const TOptions& options, const std::string& input) {
   return Utf8FromPath(PathFromUtf8(*options.directory) / PathFromUtf8(input).filename());
 }
 
-// Puts the converted bytes where they belong and says why when it fails.
-bool Deliver(const std::string& target, std::string_view bytes, bool force) {
-  if (target == kStandardStream) {
-    if (WriteStandardOutput(bytes)) return true;
-    Complain(kStandardOutputName, kMsgWriteFileError);
-    return false;
-  }
-  switch (SaveFile(PathFromUtf8(target), bytes, force)) {
-    case TSaveResult::kSaved:
-      return true;
-    case TSaveResult::kExists:
-      Complain(target, kMsgOutputExists);
-      break;
-    case TSaveResult::kOpenError:
-      Complain(target, kMsgOpenFileError);
-      break;
-    case TSaveResult::kWriteError:
-      Complain(target, kMsgWriteFileError);
-      break;
-  }
+bool WriteStandardOutput(std::string_view bytes) {
+#ifdef _WIN32
+  // CR LF is already in the bytes; text mode would make it CR CR LF.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  errno = 0;
+  std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::cout.flush();
+  if (!std::cout.fail()) return true;
+  Complain(kStandardOutputName, kMsgWriteFileError, {errno, std::generic_category()});
   return false;
 }
 
-// What became of one input. `converted` means written, or, for a dry run,
-// that it could have been.
-struct TOutcome {
+// Says why a save failed; nothing for a saved file.
+void ComplainAbout(const std::string& target, const TSaveResult& result) {
+  switch (result.status) {
+    case TSaveStatus::kSaved:
+      break;
+    case TSaveStatus::kExists:
+      Complain(target, kMsgOutputExists);
+      break;
+    case TSaveStatus::kOpenError:
+      Complain(target, kMsgOpenFileError, result.reason);
+      break;
+    case TSaveStatus::kWriteError:
+      Complain(target, kMsgWriteFileError, result.reason);
+      break;
+  }
+}
+
+// One input whose output may still wait in the batch. `converted` means
+// written, or, for a dry run, that it could have been.
+struct TDone {
   std::string file;
+  std::string target;
+  bool waits = false;  // for TOutputBatch::Commit
   bool converted = false;
-  TReporter reporter;
+  bool matched = false;  // whether there are changes to tell
+  std::unique_ptr<TReporter> reporter = std::make_unique<TReporter>();
   TParameterSet written;
 };
 
-void ConvertOne(const TOptions& options, const std::string& input, TOutcome& outcome) {
-  outcome.file = std::string(InputName(input));
-  std::string text;
-  if (!ReadInput(input, text)) {
-    Complain(outcome.file, kMsgOpenFileError);
-    return;
+class TRun {
+ public:
+  explicit TRun(const TOptions& options) : options_(options) {
+    // Each file is reported once its output is in place, so nothing of it is kept.
+    if (options_.report == TReportFormat::kJson) json_.emplace(std::cout);
   }
-  std::string converted;
-  if (!ConvertFresh(text, converted, &outcome.reporter, &outcome.written)) {
-    Complain(outcome.file, kMsgUnmatchedIgnVersion);
-    return;
+
+  void Convert(const std::string& input) {
+    TDone done;
+    done.file = std::string(InputName(input));
+    try {
+      ConvertOne(input, done);
+    } catch (const std::bad_alloc&) {
+      // One input too much for the memory must not cost the others.
+      Complain(done.file, std::make_error_code(std::errc::not_enough_memory).message());
+      done.waits = done.converted = done.matched = false;
+    }
+    done_.push_back(std::move(done));
+    // Reports wait for their outputs, in bounded numbers.
+    if (batch_.Pending() == 0 || batch_.Pending() >= TOutputBatch::kMostPending ||
+        done_.size() >= TOutputBatch::kMostPending) {
+      Flush();
+    }
   }
-  outcome.converted =
-      options.dry_run || Deliver(TargetOf(options, input), converted, options.force);
-}
+
+  int Finish() {
+    Flush();
+    json_.reset();  // closes the document
+    if (!all_converted_) return kExitFailed;
+    return options_.strict && unexpected_ ? kExitStrict : kExitConverted;
+  }
+
+ private:
+  // Converts one input as far as its output waiting in the batch.
+  void ConvertOne(const std::string& input, TDone& done) {
+    TInputFile file;
+    std::error_code reason;
+    if (!file.Open(input, reason)) {
+      Complain(done.file, kMsgOpenFileError, reason);
+      return;
+    }
+    std::string converted;
+    const bool matched = ConvertFresh(file.Stream(), converted, done.reporter.get(), &done.written);
+    if (file.Failed(reason)) {
+      Complain(done.file, kMsgOpenFileError, reason);
+      return;
+    }
+    if (!matched) {
+      Complain(done.file, kMsgUnmatchedIgnVersion);
+      return;
+    }
+    done.matched = true;
+    if (options_.dry_run) {
+      done.converted = true;
+      return;
+    }
+    done.target = TargetOf(options_, input);
+    if (done.target == kStandardStream) {
+      done.converted = WriteStandardOutput(converted);
+      return;
+    }
+    const TSaveResult added = batch_.Add(done.target, converted, options_.force);
+    ComplainAbout(done.target, added);
+    done.waits = added.status == TSaveStatus::kSaved;
+  }
+
+  // Puts the waiting outputs in place and tells what became of each input.
+  void Flush() {
+    std::vector<TSaveResult> results = batch_.Commit();
+    auto result = results.begin();
+    for (TDone& done : done_) {
+      if (done.waits) {
+        ComplainAbout(done.target, *result);
+        done.converted = result->status == TSaveStatus::kSaved;
+        ++result;
+      }
+      Tell(done);
+    }
+    done_.clear();
+  }
+
+  void Tell(const TDone& done) {
+    all_converted_ = all_converted_ && done.converted;
+    const std::string shown = QuoteForTerminal(done.file);
+    TReasonCounts counts;
+    switch (options_.report) {
+      case TReportFormat::kText: {
+        TTextRows rows(std::cout, shown + ":");
+        if (done.matched) done.reporter->Report(done.written, rows);
+        rows.Flush();
+        counts = rows.Counts();
+        std::cout << TextSummary(shown, done.converted, !options_.dry_run, counts) << '\n';
+        break;
+      }
+      case TReportFormat::kJson:
+        json_->BeginFile(done.file, done.converted);
+        if (done.matched) {
+          TTeeSink both(*json_, counts);
+          done.reporter->Report(done.written, both);
+        }
+        json_->EndFile();
+        break;
+      case TReportFormat::kNone:
+        if (done.matched) done.reporter->Report(done.written, counts);
+        if (const std::size_t count = counts.Unexpected(); count > 0) {
+          Complain(done.file, std::to_string(count) + (count == 1 ? " value" : " values") +
+                                  " changed unexpectedly (see --report)");
+        }
+        break;
+    }
+    unexpected_ = unexpected_ || counts.Unexpected() > 0;
+  }
+
+  const TOptions& options_;
+  TOutputBatch batch_;
+  std::deque<TDone> done_;
+  std::optional<TJsonReport> json_;
+  bool all_converted_ = true;
+  bool unexpected_ = false;
+};
 
 }  // namespace
 
 int RunBatch(const TOptions& options) {
-  bool all_converted = true;
-  bool unexpected = false;
-  // Each file is reported as soon as it is done, so nothing of it is kept.
-  std::optional<TJsonReport> json;
-  if (options.report == TReportFormat::kJson) json.emplace(std::cout);
-  for (const std::string& input : options.inputs) {
-    TOutcome outcome;
-    ConvertOne(options, input, outcome);
-    all_converted = all_converted && outcome.converted;
-    // Changes of a file that was not converted say nothing.
-    const bool matched = outcome.written.version_matched;
-    TReasonCounts counts;
-    switch (options.report) {
-      case TReportFormat::kText: {
-        TTextRows rows(std::cout, outcome.file + ":");
-        if (matched) outcome.reporter.Report(outcome.written, rows);
-        rows.Flush();
-        counts = rows.Counts();
-        std::cout << TextSummary(outcome.file, outcome.converted, !options.dry_run, counts) << '\n';
-        break;
-      }
-      case TReportFormat::kJson:
-        json->BeginFile(outcome.file, outcome.converted);
-        if (matched) {
-          TTeeSink both(*json, counts);
-          outcome.reporter.Report(outcome.written, both);
-        }
-        json->EndFile();
-        break;
-      case TReportFormat::kNone:
-        if (matched) outcome.reporter.Report(outcome.written, counts);
-        if (const std::size_t count = counts.Unexpected(); count > 0) {
-          Complain(outcome.file, std::to_string(count) + (count == 1 ? " value" : " values") +
-                                     " changed unexpectedly (see --report)");
-        }
-        break;
-    }
-    unexpected = unexpected || counts.Unexpected() > 0;
-  }
-  json.reset();
-  if (!all_converted) return kExitFailed;
-  return options.strict && unexpected ? kExitStrict : kExitConverted;
+  TRun run(options);
+  for (const std::string& input : options.inputs) run.Convert(input);
+  return run.Finish();
 }
 
 }  // namespace ign

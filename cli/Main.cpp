@@ -1,9 +1,11 @@
 #include <exception>
 #include <iostream>
+#include <system_error>
 
 #include "cli/Batch.h"
 #include "cli/Messages.h"
 #include "cli/Options.h"
+#include "files/Input.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -23,11 +25,24 @@ int Run(int argc, const char* const* argv) {
     if (const auto status = ign::ParseOptions(argc, argv, options)) return *status;
     return ign::RunBatch(options);
   } catch (const std::exception& error) {
-    // Only running out of memory gets here; the file operations report
-    // through error codes.
+    // Only running out of memory outside any one input gets here; the file
+    // operations report through error codes.
     std::cerr << ign::kProgramName << ": " << error.what() << '\n';
     return ign::kExitFailed;
   }
+}
+
+// A report, help or version text that did not arrive is a failure, as with
+// every GNU tool.
+int Finish(int status) {
+  std::error_code reason;
+  if (!ign::CloseStandardOutput(reason)) {
+    std::cerr << ign::kProgramName << ": write error";
+    if (reason) std::cerr << " (" << reason.message() << ')';
+    std::cerr << '\n';
+    return ign::kExitFailed;
+  }
+  return status;
 }
 
 }  // namespace
@@ -77,11 +92,14 @@ int wmain(int argc, wchar_t** wide_argv) {
   for (int i = 0; i < argc; ++i) args.push_back(Utf8FromWide(wide_argv[i]));
   for (const std::string& arg : args) argv.push_back(arg.c_str());
   argv.push_back(nullptr);
-  return Run(argc, argv.data());
+  return Finish(Run(argc, argv.data()));
 }
 
 #else
 
-int main(int argc, char** argv) { return Run(argc, argv); }
+int main(int argc, char** argv) {
+  ign::GuardStandardStreams();
+  return Finish(Run(argc, argv));
+}
 
 #endif

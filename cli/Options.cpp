@@ -56,6 +56,9 @@ std::string CheckCombination(const TOptions& options) {
       !options.dry_run) {
     return "the report and the converted file cannot both go to standard output";
   }
+  // An empty name would otherwise mean the current folder, or no file.
+  if (options.output && options.output->empty()) return "-o needs a file name";
+  if (options.directory && options.directory->empty()) return "-d needs a folder name";
   if (options.output && options.inputs.size() > 1) {
     return "-o takes one input; use -d DIR for several";
   }

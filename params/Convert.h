@@ -3,6 +3,7 @@
 // start-up adjustment, then the text is read, adjusted and written.
 #pragma once
 
+#include <istream>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,11 @@ TParameterSet FreshSet();
 // lacks the version-2005 key. `written`, when given, receives the set as
 // written (or as read, when the key is missing).
 bool ConvertFresh(std::string_view input, std::string& output, TReadObserver* observer = nullptr,
+                  TParameterSet* written = nullptr);
+
+// As above, reading `in` to its end through the reader's buffer, so that an
+// input of any length takes the same memory.
+bool ConvertFresh(std::istream& in, std::string& output, TReadObserver* observer = nullptr,
                   TParameterSet* written = nullptr);
 
 }  // namespace ign

@@ -1,7 +1,9 @@
 #include "params/IgnReader.h"
 
 #include <algorithm>
+#include <istream>
 #include <iterator>
+#include <streambuf>
 #include <string>
 
 namespace ign {
@@ -138,6 +140,27 @@ class TReading {
   std::int32_t signed_ = 0;
 };
 
+// What has been read of a stream already, followed by the rest of it.
+class TPrefixedBuffer final : public std::streambuf {
+ public:
+  TPrefixedBuffer(std::string& prefix, std::streambuf& rest) : rest_(rest) {
+    setg(prefix.data(), prefix.data(), prefix.data() + prefix.size());
+  }
+
+ protected:
+  int_type underflow() override {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    const std::streamsize got = rest_.sgetn(chunk_, sizeof chunk_);
+    if (got <= 0) return traits_type::eof();
+    setg(chunk_, chunk_, chunk_ + got);
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  std::streambuf& rest_;
+  char chunk_[64 * 1024];
+};
+
 }  // namespace
 
 bool ReadIgn2005(std::string_view text, TParameterSet& set, TReadObserver* observer) {
@@ -147,13 +170,27 @@ bool ReadIgn2005(std::string_view text, TParameterSet& set, TReadObserver* obser
 }
 
 bool ReadIgn2005(std::istream& in, TParameterSet& set, TReadObserver* observer) {
-  if (observer != nullptr) {
-    // An observer is shown the whole text, so it is read into memory first.
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return ReadIgn2005(std::string_view(text), set, observer);
+  if (observer == nullptr) {
+    TScanner scanner(in);
+    return TReading(scanner, set, nullptr).Run();
   }
-  TScanner scanner(in);
-  return TReading(scanner, set, observer).Run();
+  // Reading past kMostObservedInput tells whether the stream ends in time.
+  std::string head;
+  char chunk[64 * 1024];
+  while (head.size() <= kMostObservedInput) {
+    in.read(chunk, sizeof chunk);
+    if (in.gcount() <= 0) break;
+    head.append(chunk, static_cast<std::size_t>(in.gcount()));
+  }
+  if (in.eof()) in.clear(in.rdstate() & ~std::ios::failbit);  // the end is no failure
+  if (head.size() <= kMostObservedInput) return ReadIgn2005(std::string_view(head), set, observer);
+  observer->OnInputTooLarge();
+  TPrefixedBuffer rest(head, *in.rdbuf());
+  std::istream whole(&rest);
+  TScanner scanner(whole);
+  const bool matched = TReading(scanner, set, nullptr).Run();
+  if (whole.bad()) in.setstate(std::ios::badbit);  // a failing read, as the caller's own
+  return matched;
 }
 
 }  // namespace ign

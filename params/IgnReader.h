@@ -32,6 +32,10 @@ class TReadObserver {
   // The whole input, before anything else; it stays valid until the reading
   // returns, and every offset below points into it.
   virtual void OnInput(std::string_view /*text*/) {}
+  // Instead of everything else, for a stream longer than kMostObservedInput:
+  // it is read through the buffer with no one told, so that its length
+  // costs no memory.
+  virtual void OnInputTooLarge() {}
   // A token before the version pair (the pair's own tokens excluded).
   virtual void OnTokenBeforeVersion(std::string_view /*token*/, std::size_t /*offset*/) {}
   // The version pair, at the offset of its "ZANTROVA_KEY".
@@ -45,13 +49,17 @@ class TReadObserver {
   virtual void OnValue(const TKeyRule& /*key*/, unsigned /*index*/, const TValueRead& /*read*/) {}
 };
 
+// The longest stream an observer is shown; a parameter file has 13 KB.
+inline constexpr std::size_t kMostObservedInput = std::size_t{1} << 20;
+
 // Reads `text` into `set` and returns set.version_matched. Fields of keys the
 // text lacks keep their values; the set is not cleared first.
 bool ReadIgn2005(std::string_view text, TParameterSet& set, TReadObserver* observer = nullptr);
 
 // As above, reading `in` from its current position to its end through a
-// buffer, or wholly into memory first when there is an observer. The stream
-// is neither rewound nor closed.
+// buffer. With an observer, a stream of up to kMostObservedInput bytes is
+// read into memory first, so that the observer can be shown it whole. The
+// stream is neither rewound nor closed.
 bool ReadIgn2005(std::istream& in, TParameterSet& set, TReadObserver* observer = nullptr);
 
 }  // namespace ign

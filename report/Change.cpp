@@ -5,7 +5,8 @@ namespace {
 
 constexpr std::array<std::string_view, kReasonCount> kCodes = {
     "wrapped",       "rounded",        "not-a-number",  "end-of-file", "missing-key",
-    "duplicate-key", "before-version", "unknown-token", "adjusted",    "dropped",
+    "duplicate-key", "before-version", "unknown-token", "not-checked", "adjusted",
+    "dropped",
 };
 
 constexpr TReasonTexts kEnglish = {
@@ -17,6 +18,7 @@ constexpr TReasonTexts kEnglish = {
     "key given again, overridden by line",
     "before the version key, ignored",
     "no key, skipped",
+    "file over 1 MiB, converted without checking its values",
     "expected, the version-2006 adjustment",
     "expected, version 2006 has no such row",
 };

@@ -19,6 +19,7 @@ enum class TReason : std::uint8_t {
   kDuplicateKey,   // the key came again later; these values were overridden
   kBeforeVersion,  // a key before the version pair, ignored
   kUnknownToken,   // a token after the version pair that is no key, skipped
+  kNotChecked,     // the input was too long to be checked; its values were converted
   kAdjusted,       // expected: version 2006 gives the value another meaning
   kDropped,        // expected: version 2006 has no such row
 };

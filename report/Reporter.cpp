@@ -68,6 +68,8 @@ void TReporter::OnInput(std::string_view text) {
   line_ = 1;
 }
 
+void TReporter::OnInputTooLarge() { too_large_ = true; }
+
 std::size_t TReporter::LineOf(std::size_t offset) {
   // The reader reports in the order of the text, so the count only moves on.
   offset = std::min(offset, text_.size());
@@ -185,6 +187,12 @@ void TReporter::ReportValues(const TKeyRule& key, const std::vector<TValueNote>&
 }
 
 void TReporter::Report(const TParameterSet& written, TChangeSink& sink) const {
+  if (too_large_) {
+    TChange change;
+    change.reason = TReason::kNotChecked;
+    sink.Add(change);
+    return;
+  }
   for (const TNote& note : notes_) {
     TChange change;
     change.line = note.line;

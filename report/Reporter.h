@@ -25,6 +25,7 @@ class TReporter final : public TReadObserver {
   TReporter();
 
   void OnInput(std::string_view text) override;
+  void OnInputTooLarge() override;
   void OnTokenBeforeVersion(std::string_view token, std::size_t offset) override;
   void OnUnknownToken(std::string_view token, std::size_t offset) override;
   void OnKey(const TKeyRule& key, std::size_t offset) override;
@@ -66,6 +67,7 @@ class TReporter final : public TReadObserver {
   std::array<std::size_t, kKeyCount> last_note_;
   std::array<std::vector<TValueNote>, kKeyCount> values_;
   std::size_t end_line_ = 0;  // the last line that holds anything, once known
+  bool too_large_ = false;    // nothing was told but that
 };
 
 }  // namespace ign

@@ -3,6 +3,8 @@
 #include <iomanip>
 #include <sstream>
 
+#include "report/Terminal.h"
+
 namespace ign {
 namespace {
 
@@ -14,7 +16,8 @@ std::string Element(const TChange& change, unsigned index) {
 }
 
 std::string What(const TChange& change, unsigned last_index) {
-  if (change.key.empty()) return "\"" + change.from.value_or("") + "\"";
+  if (change.reason == TReason::kNotChecked) return "(whole file)";
+  if (change.key.empty()) return "\"" + QuoteForTerminal(change.from.value_or("")) + "\"";
   const std::string key(change.key);
   if (!change.index) return key;
   // A run of map cells reads [0,2]..[9,14]: row and column of each end.
@@ -63,7 +66,9 @@ void TTextRows::Add(const TChange& change) {
     row_->first = change;
     row_->last_index = change.index.value_or(0);
   }
-  if (change.from) Note(row_->from, row_->from_alike, row_->from_count, *change.from);
+  if (change.from) {
+    Note(row_->from, row_->from_alike, row_->from_count, QuoteForTerminal(*change.from));
+  }
   if (change.to) Note(row_->to, row_->to_alike, row_->to_count, std::to_string(*change.to));
 }
 

@@ -40,6 +40,7 @@ clang-format
 xvfb xauth xdotool x11-utils x11-apps xclip imagemagick
 libx11-dev
 desktop-file-utils appstream
+strace
 "
 
 # The Windows build: the MinGW-w64 cross compiler with POSIX threads (for

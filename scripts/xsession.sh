@@ -13,6 +13,14 @@ XsFail() {
   exit 1
 }
 
+# Fails unless every TOOL is on the PATH.
+XsRequire() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || XsFail "$tool is not installed (make test installs it)"
+  done
+}
+
 # Starts Xvfb (1024 x 768) on a display number that it picks itself.
 XsStart() {
   XS_DIR=$(mktemp -d "${TMPDIR:-/tmp}/ign-e2e.XXXXXX")
@@ -110,6 +118,23 @@ XsWaitExit() {
   XS_EXIT_CODE=0
   wait "$XS_PID" || XS_EXIT_CODE=$?
   XS_PID=""
+}
+
+# After Enter in the save dialog SAVE on the name of a file that exists: waits
+# for the question whether to replace it and answers Yes, then waits until
+# the save dialog is gone. WHAT names the file in failures; with FILE and
+# ORIGINAL, FILE must still equal ORIGINAL when the question is asked.
+XsAnswerReplace() {
+  local save=$1 what=$2 file=${3:-} original=${4:-} question deadline=$((SECONDS + 10))
+  until [ "$(xdotool search --onlyvisible --name '^Save As$' 2>/dev/null | wc -l)" -ge 2 ]; do
+    [ $SECONDS -lt $deadline ] || XsFail "no question before replacing $what"
+    sleep 0.1
+  done
+  question=$(xdotool search --onlyvisible --name '^Save As$' | grep -v "^$save\$" | head -n 1)
+  XsFocus "$question"
+  if [ -n "$file" ]; then cmp -s "$file" "$original" || XsFail "$what replaced before the answer"; fi
+  XsKeys alt+y
+  XsWaitGone '^Save As$' 10 || XsFail "the save dialog stayed open after Yes"
 }
 
 # Saves a picture of WINDOW as it shows on the screen (a PNG at FILE).

@@ -1,43 +1,142 @@
 #include "ui/IgnFiles.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
 #include <filesystem>
-#include <fstream>
 #include <string>
+#include <system_error>
 
+#include "files/Input.h"
+#include "files/Output.h"
 #include "params/IgnReader.h"
 #include "params/IgnWriter.h"
 
 namespace ign {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char16_t kEscapeBase = 0xDC00;  // U+DC80 to U+DCFF stand for bytes
+constexpr char16_t kReplacement = 0xFFFD;
+
+// UTF-8, with the escaped bytes put back as they were.
+std::string Encode(const QString& name) {
+  std::string out;
+  out.reserve(static_cast<std::size_t>(name.size()));
+  QString run;
+  const auto flush = [&] {
+    out += run.toStdString();
+    run.clear();
+  };
+  for (const QChar c : name) {
+    const char16_t unit = c.unicode();
+    const bool escaped = unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF;
+    if (!escaped) {
+      run += c;
+      continue;
+    }
+    flush();
+    out += static_cast<char>(unit - kEscapeBase);
+  }
+  flush();
+  return out;
+}
+
+bool Exists(const std::string& native) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(native, error));
+}
+
+// The entry of `folder` that Qt's lossy decoding calls `shown`, when there is
+// exactly one.
+std::string FindByShownName(const std::string& folder, const QString& shown) {
+  std::error_code error;
+  std::string found;
+  for (fs::directory_iterator it(folder.empty() ? "." : folder, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string entry = it->path().filename().native();
+    if (QFile::decodeName(QByteArray::fromStdString(entry)) != shown) continue;
+    if (!found.empty()) return {};
+    found = entry;
+  }
+  return found;
+}
+
+}  // namespace
+
+std::string NativeName(const QString& name) {
+#ifdef _WIN32
+  return name.toStdString();  // the file unit speaks UTF-16 to Windows
+#else
+  const std::string native = Encode(name);
+  if (!name.contains(QChar(kReplacement)) || Exists(native)) return native;
+  const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+  if (slash < 0) {
+    const std::string entry = FindByShownName("", name);
+    return entry.empty() ? native : entry;
+  }
+  const std::string folder = slash == 0 ? "/" : NativeName(name.left(slash));
+  const std::string entry = FindByShownName(folder, name.mid(slash + 1));
+  if (entry.empty()) return native;
+  return (folder == "/" ? folder : folder + "/") + entry;
+#endif
+}
+
+QString NameFromNative(const std::string& native) {
+  QString out;
+  std::size_t at = 0;
+  while (at < native.size()) {
+    // The longest prefix that is whole UTF-8 is taken as it is.
+    const auto byte = static_cast<unsigned char>(native[at]);
+    const std::size_t length = byte < 0x80         ? 1
+                               : (byte >> 5) == 6  ? 2
+                               : (byte >> 4) == 14 ? 3
+                               : (byte >> 3) == 30 ? 4
+                                                   : 0;
+    if (length > 0 && at + length <= native.size()) {
+      const QByteArray piece = QByteArray::fromStdString(native.substr(at, length));
+      const QString decoded = QString::fromUtf8(piece);
+      // Overlong forms and surrogates come back other than they went.
+      if (!decoded.contains(QChar(kReplacement)) && decoded.toUtf8() == piece) {
+        out += decoded;
+        at += length;
+        continue;
+      }
+    }
+    out += QChar(static_cast<char16_t>(kEscapeBase + byte));
+    ++at;
+  }
+  return out;
+}
 
 TReadOutcome ReadIgnFile(const QString& name, TParameterSet& set, TReadObserver* observer) {
-  // Opening a folder succeeds on some systems and a pipe may never end;
-  // neither is a parameter file.
-  if (!QFileInfo(name).isFile()) return TReadOutcome::kCannotOpen;
-  // Binary, as the command-line converter reads: CR is white space to the
-  // reader anyway, and a Ctrl-Z in the text must not end it early on Windows.
-  std::ifstream in(std::filesystem::path(name.toStdU16String()), std::ios::binary);
-  if (!in.is_open()) return TReadOutcome::kCannotOpen;
-  return ReadIgn2005(in, set, observer) ? TReadOutcome::kRead : TReadOutcome::kUnmatchedVersion;
+  // A name "-" is a file here, never standard input.
+  const std::string native = name == QLatin1String("-") ? "./-" : NativeName(name);
+  TInputFile file;
+  std::error_code reason;
+  if (!file.Open(native, reason)) return TReadOutcome::kCannotOpen;
+  // Read into a copy, so that a read that fails part way changes nothing.
+  TParameterSet read = set;
+  const bool matched = ReadIgn2005(file.Stream(), read, observer);
+  if (file.Failed(reason)) return TReadOutcome::kCannotOpen;
+  if (!matched) return TReadOutcome::kUnmatchedVersion;
+  set = read;
+  return TReadOutcome::kRead;
 }
 
 TWriteOutcome WriteIgnFile(const QString& name, const TParameterSet& set) {
   std::string bytes;
   WriteIgn2006(set, bytes);
-
-  QSaveFile file(name);
-  // No text mode: the CR LF line ends are in the bytes already.
-  if (!file.open(QIODevice::WriteOnly)) return TWriteOutcome::kCannotOpen;
-  const auto size = static_cast<qint64>(bytes.size());
-  // The explicit flush matters: commit() flushes the buffered bytes itself
-  // but does not notice when that fails (a full disk), and would then put a
-  // short file in place of the target. Not committed, the temporary file is
-  // removed when `file` goes.
-  if (file.write(bytes.data(), size) != size || !file.flush() || !file.commit()) {
-    return TWriteOutcome::kWriteFailed;
+  // The save dialog has asked before replacing.
+  switch (SaveFile(NativeName(name), bytes, true).status) {
+    case TSaveStatus::kSaved:
+      return TWriteOutcome::kWritten;
+    case TSaveStatus::kOpenError:
+      return TWriteOutcome::kCannotOpen;
+    case TSaveStatus::kExists:
+    case TSaveStatus::kWriteError:
+      break;
   }
-  return TWriteOutcome::kWritten;
+  return TWriteOutcome::kWriteFailed;
 }
 
 }  // namespace ign

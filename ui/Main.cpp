@@ -1,18 +1,20 @@
 // Program entry of the converter window: `ign-converter [LANGUAGE] [FILE]`.
-#include <QFile>
 #include <QStringList>
 
 #include "ui/Application.h"
 #include "ui/Arguments.h"
 #include "ui/Dialogs.h"
 #include "ui/Hlav.h"
+#include "ui/IgnFiles.h"
 #include "ui/NoSettings.h"
 
 namespace {
 
+// The file system's own bytes, also where they are no UTF-8: a file named
+// on the command line must reach the same file.
 QStringList ArgumentList(int argc, char* argv[]) {
   QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QFile::decodeName(argv[i]);
+  for (int i = 0; i < argc; ++i) arguments << ign::NameFromNative(argv[i]);
   return arguments;
 }
 

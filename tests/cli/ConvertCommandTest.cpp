@@ -66,6 +66,8 @@ TEST(ConvertCommand, UsageErrorsExitWithTwoAndWriteNothing) {
       {"-d", folder / "", kKart, folder / "kart-100.ign"},  // one name twice
       {kKart, "-o", out, "--no-such-option"},
       {kKart, "-o"},
+      {kKart, "-o", ""},  // not the current folder, nor no file
+      {"-d", "", kKart},
   };
   for (const auto& args : cases) {
     const TRunResult run = RunConvert(args);
@@ -90,9 +92,9 @@ TEST(ConvertCommand, InputsThatFailAreNamedAndLeaveNoOutput) {
     std::string message;
   };
   const TCase cases[] = {
-      {folder / "missing.ign", "Open file error!"},
-      {folder / "folder.ign", "Open file error!"},
-      {kNullDevice, "Open file error!"},  // no regular file
+      {folder / "missing.ign", "Open file error! (No such file or directory)"},
+      {folder / "folder.ign", "Open file error! (Is a directory)"},
+      {kNullDevice, "Open file error!"},  // no regular file, refused without a system reason
       {folder / "2006.ign", "Unmatched version of *.ign file!"},
       {folder / "empty.ign", "Unmatched version of *.ign file!"},
       {folder / "36.ign", "Unmatched version of *.ign file!"},
@@ -129,11 +131,15 @@ TEST(ConvertCommand, ExistingOutputIsReplacedOnlyWithForce) {
 TEST(ConvertCommand, OutputsThatCannotBeCreatedAreNamed) {
   TTempFolder folder;
   fs::create_directory(folder / "taken");
-  const std::string cases[] = {folder / "no-such-folder/out.ign", folder / "taken"};
-  for (const std::string& out : cases) {
+  const std::pair<std::string, std::string> cases[] = {
+      {folder / "no-such-folder/out.ign", "No such file or directory"},
+      {folder / "taken", "Is a directory"},
+      {folder / (std::string(300, 'n') + ".ign"), "File name too long"},
+  };
+  for (const auto& [out, reason] : cases) {
     const TRunResult run = RunConvert({kKart, "-f", "-o", out});
     EXPECT_EQ(run.status, 1) << out;
-    EXPECT_EQ(run.err, "ign-convert: " + out + ": Open file error!\n");
+    EXPECT_EQ(run.err, "ign-convert: " + out + ": Open file error! (" + reason + ")\n");
   }
   EXPECT_TRUE(fs::is_directory(folder / "taken"));
   EXPECT_EQ(folder.Names(), Names{"taken"});
@@ -159,7 +165,8 @@ TEST(ConvertCommand, FolderBatchConvertsTheGoodInputsWhenOneFails) {
   const std::string missing = folder / "missing.ign";
   const TRunResult run = RunConvert({"-d", folder / "out", kKart, missing, kEnduro, kTwoStroke});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "ign-convert: " + missing + ": Open file error!\n");
+  EXPECT_EQ(run.err,
+            "ign-convert: " + missing + ": Open file error! (No such file or directory)\n");
   const fs::path out = folder.Path() / "out";
   EXPECT_EQ(ReadBytes(out / "kart-100.ign"), Converted(kKart));
   EXPECT_EQ(ReadBytes(out / "enduro-250.ign"), Converted(kEnduro));
@@ -196,7 +203,7 @@ TEST(ConvertCommand, FailedWriteKeepsTheEarlierOutputAndLeavesNoTemporaryFile) {
   WriteBytes(out, earlier);
   const TRunResult run = RunConvert({kEnduro, "-f", "-o", out}, "", 4096);
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "ign-convert: " + out + ": Write file error!\n");
+  EXPECT_EQ(run.err, "ign-convert: " + out + ": Write file error! (File too large)\n");
   EXPECT_EQ(ReadBytes(out), earlier);
   EXPECT_EQ(folder.Names(), Names{"out.ign"});
 
@@ -238,7 +245,7 @@ TEST(ConvertCommand, NamesBeyondAsciiWorkAsAnyOther) {
             Converted(kKart));
   run = RunConvert({missing, "-o", output});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "ign-convert: " + missing + ": Open file error!\n");
+  EXPECT_EQ(run.err, "ign-convert: " + missing + ": Open file error! (No such file or directory)\n");
   run = RunConvert({input, "-o", output});
   EXPECT_EQ(run.err, "ign-convert: " + output + ": Output file exists (use -f to replace it)\n");
   EXPECT_EQ(folder.Names(),
@@ -304,6 +311,97 @@ TEST(ConvertCommand, OutputThatAnotherProgramReadsIsReplacedOnlyWhereTheSystemAl
   EXPECT_EQ(ReadBytes(out), Converted(kKart));
 #endif
   EXPECT_EQ(folder.Names(), Names{"out.ign"});
+}
+
+// Standard output: what did not arrive is a failure, whatever printed it.
+TEST(StandardOutput, LostOutputFailsWithWriteError) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"--help"},
+      {"--version"},
+      {"--dry-run", kKart},
+      {"--dry-run", "--report=json", kKart},
+      {"--report", kKart, "-f", "-o", "/dev/null/x"},
+      {kKart, "-o", "-"},
+  };
+  for (const char* redirect : {">/dev/full", ">&-"}) {
+    for (const auto& args : cases) {
+      const std::string shown = redirect + ::testing::PrintToString(args);
+      const TRunResult run = RunConvertInShell(std::string("exec \"$0\" \"$@\" ") + redirect, args);
+      EXPECT_EQ(run.status, 1) << shown;
+      EXPECT_NE(run.err.find("ign-convert: write error"), std::string::npos) << shown << run.err;
+    }
+  }
+}
+
+TEST(Messages, ControlCharactersInNamesAreQuoted) {
+  TTempFolder folder;
+  const std::string name = folder / "a\033]0;owned\007\x7f\xc2\x9b.ign";
+  const TRunResult run = RunConvert({name, "-o", folder / "out.ign"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "ign-convert: " + (folder / "a\\033]0;owned\\007\\177\\302\\233.ign") +
+                         ": Open file error! (No such file or directory)\n");
+}
+
+TEST(Messages, ClosedStandardInputCannotBeOpened) {
+  TTempFolder folder;
+  const TRunResult run = RunConvertInShell("exec \"$0\" \"$@\" <&-", {"-", "-o", folder / "o.ign"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "ign-convert: <stdin>: Open file error! (Bad file descriptor)\n");
+  EXPECT_EQ(folder.Names(), Names{});
+}
+
+// Inputs go through the reader's buffer: an endless run of one token costs
+// no more memory than a small file.
+TEST(Memory, LongInputReadInBoundedMemory) {
+#ifdef IGN_SANITIZED
+  GTEST_SKIP() << "an address-space limit does not work with AddressSanitizer";
+#endif
+  TTempFolder folder;
+  const TRunResult run =
+      RunConvertInShell("ulimit -v 65536; head -c 300000000 /dev/zero | \"$0\" \"$@\"",
+                        {"-", "-o", folder / "o.ign"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "ign-convert: <stdin>: Unmatched version of *.ign file!\n");
+  const TRunResult explained =
+      RunConvertInShell("ulimit -v 65536; head -c 300000000 /dev/zero | \"$0\" \"$@\"",
+                        {"--report", "--dry-run", "-"});
+  EXPECT_EQ(explained.status, 1);
+  EXPECT_EQ(explained.err, "ign-convert: <stdin>: Unmatched version of *.ign file!\n");
+}
+
+// An input too long to be explained value by value is still converted, and
+// says that it was not checked.
+TEST(Memory, LongInputConvertedButNotChecked) {
+  TTempFolder folder;
+  WriteBytes(folder / "long.ign", "ZANTROVA_KEY 37\n" + std::string(2 << 20, ' ') + "BIKE 3\n");
+  const TRunResult run =
+      RunConvert({"--strict", "--report", "-o", folder / "out.ign", folder / "long.ign"});
+  EXPECT_EQ(run.status, 3) << run.err;
+  EXPECT_NE(run.out.find("(whole file)"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("not-checked"), std::string::npos) << run.out;
+  EXPECT_NE(ReadBytes(folder / "out.ign").find("BIKE             3 "), std::string::npos);
+}
+
+// Whatever one input costs, the inputs after it are still converted, and a
+// failure names its file.
+TEST(Memory, OneCostlyInputDoesNotStopTheBatch) {
+#ifdef IGN_SANITIZED
+  GTEST_SKIP() << "an address-space limit does not work with AddressSanitizer";
+#endif
+  TTempFolder folder;
+  std::string repeated = "ZANTROVA_KEY 37\n";
+  for (int i = 0; i < 100000; ++i) repeated += "IGN_1\n";
+  WriteBytes(folder / "repeated.ign", repeated);
+  fs::create_directory(folder / "out");
+  const TRunResult run = RunConvertInShell(
+      "ulimit -v 300000; exec \"$0\" \"$@\"",
+      {"--strict", "-d", folder / "out", kKart, folder / "repeated.ign", kEnduro});
+  EXPECT_NE(run.status, 0);
+  EXPECT_EQ(ReadBytes(folder.Path() / "out" / "kart-100.ign"), Converted(kKart));
+  EXPECT_EQ(ReadBytes(folder.Path() / "out" / "enduro-250.ign"), Converted(kEnduro));
+  if (run.status == 1) {
+    EXPECT_EQ(run.err.rfind("ign-convert: " + (folder / "repeated.ign") + ": ", 0), 0u) << run.err;
+  }
 }
 
 }  // namespace

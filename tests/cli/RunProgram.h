@@ -28,6 +28,10 @@ inline constexpr bool kCanLimitFileSize = true;
 inline constexpr const char* kNullDevice = "/dev/null";
 #endif
 
+// POSIX systems: runs the program through `sh -c SCRIPT`, in which "$0" is the program and
+// "$@" the arguments, for redirections and limits of the shell's own.
+TRunResult RunConvertInShell(std::string_view script, std::vector<std::string> args);
+
 // A fresh empty folder, removed with everything in it at the end of a test.
 class TTempFolder {
  public:

@@ -58,7 +58,7 @@ TRunResult RunConvert(std::vector<std::string> args, std::string_view input, lon
   int in[2], out[2], err[2];
   if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) Fail("pipe");
 
-  args.insert(args.begin(), IGN_CONVERT_PROGRAM);
+  if (args.empty() || args.front() != "/bin/sh") args.insert(args.begin(), IGN_CONVERT_PROGRAM);
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
@@ -89,6 +89,11 @@ TRunResult RunConvert(std::vector<std::string> args, std::string_view input, lon
   if (waitpid(child, &status, 0) != child) Fail("waitpid");
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return result;
+}
+
+TRunResult RunConvertInShell(std::string_view script, std::vector<std::string> args) {
+  args.insert(args.begin(), {"/bin/sh", "-c", std::string(script), IGN_CONVERT_PROGRAM});
+  return RunConvert(std::move(args));
 }
 
 }  // namespace ign::test

@@ -10,9 +10,7 @@ program=$1
 examples=$2
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/xsession.sh"
-for tool in Xvfb xdotool xclip; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (make test installs it)"; exit 1; }
-done
+XsRequire Xvfb xdotool xclip
 
 XsStart
 trap XsStop EXIT

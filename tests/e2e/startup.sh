@@ -8,9 +8,7 @@ set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/xsession.sh"
-for tool in Xvfb xdotool xwd; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (make test installs it)"; exit 1; }
-done
+XsRequire Xvfb xdotool xwd
 
 XsStart
 trap XsStop EXIT

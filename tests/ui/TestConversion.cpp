@@ -1,5 +1,11 @@
 // File > Open from the open dialog to the file written, through the dialog
 // seam: every failure a user can meet, and what the window shows after it.
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -7,21 +13,16 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
-
 #include <csignal>
 #include <memory>
 #include <string>
-
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "FakeDialogs.h"
 #include "params/IgnReader.h"
 #include "params/IgnWriter.h"
 #include "params/New.h"
 #include "ui/Hlav.h"
+#include "ui/IgnFiles.h"
 #include "ui/Language.h"
 
 using ign::TFormHlav;
@@ -121,6 +122,10 @@ class TTestConversion : public QObject {
   void MessageInCurrentLanguage_data();
   void MessageInCurrentLanguage();
   void OutputPermissionsAsNewFile();
+  void SpecialTargetsRefused_data();
+  void SpecialTargetsRefused();
+  void ReplacedFileKeepsItsMode();
+  void NamesThatAreNotUtf8();
   void Drop_data();
   void Drop();
 };
@@ -211,7 +216,8 @@ void TTestConversion::InputNotConverted() {
   if (kind == "empty") QVERIFY(WriteBytes(input, {}));
   if (kind == "own-output") QVERIFY(QFile::copy(session.Path("first-2006.ign"), input));
   if (kind == "key36") {
-    QVERIFY(WriteBytes(input, Example("kart-100.ign").replace("ZANTROVA_KEY   37", "ZANTROVA_KEY   36")));
+    QVERIFY(WriteBytes(input,
+                       Example("kart-100.ign").replace("ZANTROVA_KEY   37", "ZANTROVA_KEY   36")));
   }
   if (kind == "bare-key") QVERIFY(WriteBytes(input, "ZANTROVA_KEY\r\nBIKE 3\r\n"));
   const int descriptors = OpenDescriptors();
@@ -321,13 +327,20 @@ void TTestConversion::FailingWriteKeepsEarlierFile() {
 void TTestConversion::NamesShownAsReturned_data() {
   QTest::addColumn<QString>("input");
   QTest::addColumn<QString>("output");
-  QTest::newRow("plain") << "a.ign" << "b.ign";
-  QTest::newRow("blanks") << "my engine.ign" << "new  setup.ign";
-  QTest::newRow("non-ASCII") << "Zündung Öl.ign" << "réglage été.ign";
-  QTest::newRow("other extension") << "tuning.txt" << "tuning.out";
-  QTest::newRow("no extension") << "tuning" << "tuning-2006";
-  QTest::newRow("dot segments") << "sub/../a.ign" << "./b.ign";
-  QTest::newRow("doubled slash") << "sub//a.ign" << "sub//b.ign";
+  QTest::newRow("plain") << "a.ign"
+                         << "b.ign";
+  QTest::newRow("blanks") << "my engine.ign"
+                          << "new  setup.ign";
+  QTest::newRow("non-ASCII") << "Zündung Öl.ign"
+                             << "réglage été.ign";
+  QTest::newRow("other extension") << "tuning.txt"
+                                   << "tuning.out";
+  QTest::newRow("no extension") << "tuning"
+                                << "tuning-2006";
+  QTest::newRow("dot segments") << "sub/../a.ign"
+                                << "./b.ign";
+  QTest::newRow("doubled slash") << "sub//a.ign"
+                                 << "sub//b.ign";
 }
 
 void TTestConversion::NamesShownAsReturned() {
@@ -406,7 +419,8 @@ void TTestConversion::MessageInCurrentLanguage() {
   TSession session;
   QVERIFY(WriteBytes(session.Path("old.ign"), "ZANTROVA_KEY 51\r\n"));
   session.Open(session.Path("old.ign"));  // a message in English first
-  QAction* items[] = {session.form->MenuEnglish, session.form->MenuGerman, session.form->MenuFrench};
+  QAction* items[] = {session.form->MenuEnglish, session.form->MenuGerman,
+                      session.form->MenuFrench};
   for (int language : picks) items[language]->trigger();
   session.dialogs.messages.clear();
   session.Open(session.Path("old.ign"));
@@ -421,7 +435,103 @@ void TTestConversion::OutputPermissionsAsNewFile() {
   QVERIFY(WriteBytes(session.Path("in.ign"), Example("kart-100.ign")));
   QVERIFY(WriteBytes(session.Path("plain.ign"), "x"));
   session.Open(session.Path("in.ign"), session.Path("out.ign"));
-  QCOMPARE(QFile::permissions(session.Path("out.ign")), QFile::permissions(session.Path("plain.ign")));
+  QCOMPARE(QFile::permissions(session.Path("out.ign")),
+           QFile::permissions(session.Path("plain.ign")));
+}
+
+void TTestConversion::SpecialTargetsRefused_data() {
+  QTest::addColumn<QString>("kind");
+  QTest::newRow("pipe") << "fifo";
+  if (geteuid() == 0) {
+    QTest::newRow("device") << "device";
+    QTest::newRow("another user's link in a shared folder") << "planted";
+  }
+}
+
+// A node or a planted link is never replaced nor written through: the window
+// says "Open file error!" and the node stays as it was.
+void TTestConversion::SpecialTargetsRefused() {
+  QFETCH(QString, kind);
+  TSession session;
+  QVERIFY(WriteBytes(session.Path("in.ign"), Example("kart-100.ign")));
+  QString output = session.Path("node.ign");
+  const QByteArray native = QFile::encodeName(output);
+  if (kind == "fifo") QCOMPARE(mkfifo(native.constData(), 0644), 0);
+  if (kind == "device") QCOMPARE(mknod(native.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+  if (kind == "planted") {
+    QVERIFY(WriteBytes(session.Path("secret"), "secret"));
+    QVERIFY(QDir().mkdir(session.Path("shared")));
+    QCOMPARE(chmod(QFile::encodeName(session.Path("shared")).constData(), 01777), 0);
+    output = session.Path("shared/x.ign");
+    QVERIFY(QFile::link(session.Path("secret"), output));
+    QCOMPARE(lchown(QFile::encodeName(output).constData(), 65534, 65534), 0);
+  }
+  struct stat before = {};
+  lstat(QFile::encodeName(output).constData(), &before);
+
+  session.Open(session.Path("in.ign"), output);
+
+  QCOMPARE(session.dialogs.messages, QStringList{"Open file error!"});
+  QCOMPARE(session.form->LabelFile5->text(), kNoFileYet);
+  struct stat after = {};
+  lstat(QFile::encodeName(output).constData(), &after);
+  QCOMPARE(after.st_mode, before.st_mode);
+  QCOMPARE(after.st_ino, before.st_ino);
+  if (kind == "planted") QCOMPARE(FileBytes(session.Path("secret")), QByteArray("secret"));
+}
+
+void TTestConversion::ReplacedFileKeepsItsMode() {
+  TSession session;
+  QVERIFY(WriteBytes(session.Path("in.ign"), Example("kart-100.ign")));
+  QVERIFY(WriteBytes(session.Path("out.ign"), "old"));
+  const auto read_only = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+  QVERIFY(QFile::setPermissions(session.Path("out.ign"), read_only));
+  session.Open(session.Path("in.ign"), session.Path("out.ign"));
+  QCOMPARE(session.dialogs.messages, QStringList{});
+  const auto any = read_only | QFileDevice::WriteOwner | QFileDevice::WriteGroup |
+                   QFileDevice::WriteOther | QFileDevice::ExeOwner;
+  QCOMPARE(QFile::permissions(session.Path("out.ign")) & any, read_only);
+  QCOMPARE(FileBytes(session.Path("out.ign")).size(), qsizetype(ign::kIgn2006Size));
+}
+
+// A name need not be UTF-8. Qt's dialog shows a byte that is none as U+FFFD;
+// a name that went through NameFromNative carries it as it is.
+void TTestConversion::NamesThatAreNotUtf8() {
+  TSession session;
+  const QByteArray folder = QFile::encodeName(session.dir.path());
+  const std::string input = folder.toStdString() + "/bad\xff.ign";
+  {
+    std::FILE* file = std::fopen(input.c_str(), "wb");
+    QVERIFY(file != nullptr);
+    const QByteArray text = Example("kart-100.ign");
+    std::fwrite(text.constData(), 1, size_t(text.size()), file);
+    std::fclose(file);
+  }
+  const QString as_qt_shows_it = QFile::decodeName(QByteArray::fromStdString(input));
+  QVERIFY(as_qt_shows_it.contains(QChar(0xFFFD)));
+  const QString output = ign::NameFromNative(folder.toStdString() + "/out\xfe.ign");
+  QCOMPARE(ign::NativeName(output), folder.toStdString() + "/out\xfe.ign");
+
+  session.Open(as_qt_shows_it, output);
+
+  QCOMPARE(session.dialogs.messages, QStringList{});
+  TParameterSet expected = StartUpSet();
+  std::FILE* written = std::fopen((folder.toStdString() + "/out\xfe.ign").c_str(), "rb");
+  QVERIFY(written != nullptr);
+  char bytes[ign::kIgn2006Size + 1];
+  const size_t size = std::fread(bytes, 1, sizeof bytes, written);
+  std::fclose(written);
+  QCOMPARE(QByteArray(bytes, qsizetype(size)),
+           ConvertLikeWindow(expected, Example("kart-100.ign")));
+
+  // Opened by the name NameFromNative gives, too.
+  session.dialogs.messages.clear();
+  session.Open(ign::NameFromNative(input));
+  QCOMPARE(session.dialogs.messages, QStringList{});
+  QCOMPARE(session.form->LabelFile2->text(), ign::NameFromNative(input));
+  // QTemporaryDir cannot name these to remove them.
+  std::remove(input.c_str());
+  std::remove((folder.toStdString() + "/out\xfe.ign").c_str());
 }
 
 void TTestConversion::Drop_data() {
@@ -429,11 +539,11 @@ void TTestConversion::Drop_data() {
   QTest::addColumn<bool>("accepted");
   QTest::addColumn<QString>("converted");  // the input converted, if any
   QTest::newRow("one file") << QStringList{"file:kart.ign"} << true << "kart.ign";
-  QTest::newRow("several files: the first") << QStringList{"file:kart.ign", "file:enduro.ign"}
-                                            << true << "kart.ign";
+  QTest::newRow("several files: the first")
+      << QStringList{"file:kart.ign", "file:enduro.ign"} << true << "kart.ign";
   QTest::newRow("remote item") << QStringList{"https://example.org/kart.ign"} << false << "";
-  QTest::newRow("remote item first") << QStringList{"https://example.org/a.ign", "file:kart.ign"}
-                                     << false << "";
+  QTest::newRow("remote item first")
+      << QStringList{"https://example.org/a.ign", "file:kart.ign"} << false << "";
 }
 
 void TTestConversion::Drop() {
@@ -445,7 +555,8 @@ void TTestConversion::Drop() {
   QVERIFY(WriteBytes(session.Path("enduro.ign"), Example("enduro-250.ign")));
   QList<QUrl> dropped;
   for (const QString& url : urls) {
-    dropped << (url.startsWith("file:") ? QUrl::fromLocalFile(session.Path(url.mid(5))) : QUrl(url));
+    dropped << (url.startsWith("file:") ? QUrl::fromLocalFile(session.Path(url.mid(5)))
+                                        : QUrl(url));
   }
   QMimeData data;
   data.setUrls(dropped);

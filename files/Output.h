@@ -1,0 +1,76 @@
+// Putting output files in place whole or not at all, durably, and never
+// through a link or onto a special file that the caller did not mean.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace ign {
+
+enum class TSaveStatus {
+  kSaved,
+  kExists,      // the target exists and was not to be replaced
+  kOpenError,   // the file could not be created, or is no file to replace
+  kWriteError,  // not every byte could be written, made durable or put in place
+};
+
+struct TSaveResult {
+  TSaveStatus status = TSaveStatus::kSaved;
+  std::error_code reason;  // what the system said; empty when it said nothing
+};
+
+// Where new content waits until it is put in place.
+enum class TTemporaryKind {
+  kUnnamed,  // a file without a name where the file system offers one, else kNamed
+  kNamed,    // ".NAME.<hex>.tmp" beside the target, created 0600
+};
+
+// Saves any number of files so that each target is either old or new, whole,
+// after a crash at any point. Add writes each new content to a temporary file
+// that already has the target's mode, owner, group, ACL and user attributes;
+// Commit makes them all durable in one pass, puts them in place and syncs each
+// folder once. A link as target is followed where the kernel's protected-link
+// rule would follow it, and the file it names is replaced; folders, pipes and
+// devices are never replaced. Named temporaries are removed on SIGINT,
+// SIGTERM and SIGHUP.
+class TOutputBatch {
+ public:
+  // The caller commits when this many files wait, so that their open
+  // descriptors stay well below the usual limit of 1,024.
+  static constexpr std::size_t kMostPending = 512;
+
+  explicit TOutputBatch(TTemporaryKind kind = TTemporaryKind::kUnnamed);
+  // Drops every file not committed; the targets stay as they were.
+  ~TOutputBatch();
+  TOutputBatch(const TOutputBatch&) = delete;
+  TOutputBatch& operator=(const TOutputBatch&) = delete;
+
+  // Writes `bytes` for `target`. kSaved means it waits for Commit; any other
+  // result is final and nothing of it is left on disk.
+  TSaveResult Add(const std::string& target, std::string_view bytes, bool replace);
+
+  // How many files wait for Commit.
+  std::size_t Pending() const;
+
+  // Puts every waiting file in place; the results come in the order of Add.
+  // Without `replace`, a target that appeared meanwhile is kept (kExists).
+  std::vector<TSaveResult> Commit();
+
+ private:
+  struct TPending;
+  void Drop(TPending& file);
+  void MakeDurable();
+
+  TTemporaryKind kind_;
+  std::vector<TPending> pending_;
+  std::map<std::string, int> folders_;  // open folders by name (POSIX)
+};
+
+// A batch of one file.
+TSaveResult SaveFile(const std::string& target, std::string_view bytes, bool replace);
+
+}  // namespace ign

@@ -1,0 +1,391 @@
+// The POSIX side of TOutputBatch: descriptors relative to the target's
+// folder, so that nothing is looked up twice by name.
+#ifndef _WIN32
+
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+#ifdef __linux__
+#include <sys/xattr.h>
+#endif
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <random>
+#include <utility>
+
+#include "files/Output.h"
+#include "files/Temporaries.h"
+
+namespace ign {
+namespace {
+
+// As many links as the kernel follows in one lookup.
+constexpr int kMostLinks = 40;
+
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+TSaveResult Failure(TSaveStatus status, std::error_code reason = {}) { return {status, reason}; }
+
+void Close(int& descriptor) {
+  if (descriptor >= 0) ::close(descriptor);
+  descriptor = -1;
+}
+
+// Like the kernel's fs.protected_symlinks: in a sticky folder that anyone
+// may write to, a link is only followed when it belongs to the caller or to
+// the folder's owner, so that no one can plant a link there that sends the
+// caller's write somewhere else.
+bool MayFollow(const struct stat& link, const struct stat& folder) {
+  const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+  return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
+}
+
+// The mode a file created with 0666 gets here. The mask can only be read by
+// setting it; it is put back at once.
+mode_t CreationMode() {
+  const mode_t mask = ::umask(022);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+std::string RandomSuffix() {
+  static std::mt19937_64 random = [] {
+    std::random_device seed;
+    return std::mt19937_64(static_cast<std::uint64_t>(seed()) << 32 ^ seed());
+  }();
+  char suffix[24];
+  std::snprintf(suffix, sizeof suffix, ".%016llx", static_cast<unsigned long long>(random()));
+  return suffix;
+}
+
+// ".NAME.<hex>.tmp"; long names are cut so that the suffix fits.
+std::string TemporaryName(const std::string& name) {
+  return "." + name.substr(0, 100) + RandomSuffix() + ".tmp";
+}
+
+bool WriteAll(int descriptor, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      if (written == 0) errno = EIO;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+// The POSIX ACL and the user's attributes of `from` go to `to`. Failures are
+// not fatal: a file system without them simply has none to keep.
+void CopyAttributes([[maybe_unused]] const std::string& from, [[maybe_unused]] int to) {
+#ifdef __linux__
+  char names[4096];
+  const ssize_t size = ::llistxattr(from.c_str(), names, sizeof names);
+  for (ssize_t at = 0; at < size; at += static_cast<ssize_t>(std::strlen(names + at)) + 1) {
+    const std::string_view name(names + at);
+    if (name != "system.posix_acl_access" && name.substr(0, 5) != "user.") continue;
+    char value[8192];
+    const ssize_t length = ::lgetxattr(from.c_str(), names + at, value, sizeof value);
+    if (length >= 0) ::fsetxattr(to, names + at, value, static_cast<std::size_t>(length), 0);
+  }
+#endif
+}
+
+}  // namespace
+
+struct TOutputBatch::TPending {
+  int folder = -1;  // the folder the file goes to
+  std::string folder_name;
+  std::string name;       // the target's name in it
+  int file = -1;          // the new content
+  std::string temporary;  // its name, or empty while it has none
+  int slot = -1;          // of RememberTemporary
+  bool replace = false;
+  TSaveResult result;
+};
+
+TOutputBatch::TOutputBatch(TTemporaryKind kind) : kind_(kind) {}
+
+TOutputBatch::~TOutputBatch() {
+  for (TPending& file : pending_) Drop(file);
+  for (auto& [name, folder] : folders_) ::close(folder);
+}
+
+std::size_t TOutputBatch::Pending() const { return pending_.size(); }
+
+void TOutputBatch::Drop(TPending& file) {
+  Close(file.file);
+  if (!file.temporary.empty()) ::unlinkat(file.folder, file.temporary.c_str(), 0);
+  ForgetTemporary(file.slot);
+  file.slot = -1;
+  file.temporary.clear();
+}
+
+namespace {
+
+// Finds the folder and name that `target` stands for, following links where
+// MayFollow allows, and what is there now. Folders are opened once for the
+// whole batch and kept in `folders`.
+TSaveResult Locate(std::string path, bool replace, std::map<std::string, int>& folders, int& folder,
+                   std::string& folder_name, std::string& name, std::optional<struct stat>& old) {
+  for (int links = 0;; ++links) {
+    const std::size_t slash = path.find_last_of('/');
+    folder_name = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.empty() || name == "." || name == "..") {
+      return Failure(TSaveStatus::kOpenError, {EISDIR, std::generic_category()});
+    }
+    // Found now, before a byte is written, rather than when the name is made.
+    if (name.size() > NAME_MAX) {
+      return Failure(TSaveStatus::kOpenError, {ENAMETOOLONG, std::generic_category()});
+    }
+    auto known = folders.find(folder_name);
+    if (known == folders.end()) {
+      const int opened = ::open(folder_name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      if (opened < 0) return Failure(TSaveStatus::kOpenError, LastError());
+      known = folders.emplace(folder_name, opened).first;
+    }
+    folder = known->second;
+
+    struct stat status;
+    if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+      if (errno == ENOENT) return {};
+      return Failure(TSaveStatus::kOpenError, LastError());
+    }
+    // Anything of that name counts, a link to nothing too.
+    if (links == 0 && !replace) return Failure(TSaveStatus::kExists);
+    if (S_ISREG(status.st_mode)) {
+      old = status;
+      return {};
+    }
+    if (S_ISDIR(status.st_mode)) {
+      return Failure(TSaveStatus::kOpenError, {EISDIR, std::generic_category()});
+    }
+    // Renaming over a pipe or a device would replace the node rather than
+    // write into it, which is never what was asked for.
+    if (!S_ISLNK(status.st_mode)) return Failure(TSaveStatus::kOpenError);
+
+    struct stat folder_status;
+    if (::fstat(folder, &folder_status) != 0) return Failure(TSaveStatus::kOpenError, LastError());
+    if (!MayFollow(status, folder_status)) {
+      return Failure(TSaveStatus::kOpenError, {EACCES, std::generic_category()});
+    }
+    if (links == kMostLinks)
+      return Failure(TSaveStatus::kOpenError, {ELOOP, std::generic_category()});
+    char link[PATH_MAX];
+    const ssize_t length = ::readlinkat(folder, name.c_str(), link, sizeof link);
+    if (length < 0) return Failure(TSaveStatus::kOpenError, LastError());
+    if (static_cast<std::size_t>(length) == sizeof link) {
+      return Failure(TSaveStatus::kOpenError, {ENAMETOOLONG, std::generic_category()});
+    }
+    const std::string_view to(link, static_cast<std::size_t>(length));
+    // A link to nothing makes the file it names, and stays a link.
+    path = to.front() == '/' ? std::string(to) : folder_name + "/" + std::string(to);
+  }
+}
+
+}  // namespace
+
+TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes, bool replace) {
+  if (target.empty()) return Failure(TSaveStatus::kOpenError, {ENOENT, std::generic_category()});
+  TPending file;
+  file.replace = replace;
+  std::optional<struct stat> old;
+  if (TSaveResult located =
+          Locate(target, replace, folders_, file.folder, file.folder_name, file.name, old);
+      located.status != TSaveStatus::kSaved) {
+    return located;
+  }
+
+#ifdef O_TMPFILE
+  // Naming the file later goes through /proc, which a chroot may lack.
+  static const bool can_name_later = ::access("/proc/self/fd", X_OK) == 0;
+  if (kind_ == TTemporaryKind::kUnnamed && can_name_later) {
+    file.file = ::openat(file.folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  }
+#endif
+  for (int attempt = 0; file.file < 0 && attempt < 16; ++attempt) {
+    file.temporary = TemporaryName(file.name);
+    // Remembered first, so that no signal can come between creating and
+    // remembering it.
+    file.slot = RememberTemporary(file.folder, file.temporary);
+    if (file.slot < 0) {
+      errno = EMFILE;
+      break;
+    }
+    // Exclusive: no file or link of that name can be written through. 0600:
+    // no one else may read the content before it has the target's mode.
+    file.file = ::openat(file.folder, file.temporary.c_str(),
+                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (file.file >= 0) break;
+    const int error = errno;
+    ForgetTemporary(file.slot);
+    file.slot = -1;
+    file.temporary.clear();
+    errno = error;
+    if (error != EEXIST) break;
+  }
+  if (file.file < 0) return Failure(TSaveStatus::kOpenError, LastError());
+
+  // Who may read the new content is settled before there is any.
+  if (old) {
+    if (old->st_uid != ::geteuid() || old->st_gid != ::getegid()) {
+      // Where the owner cannot be given, the group may still be.
+      if (::fchown(file.file, old->st_uid, old->st_gid) != 0) {
+        [[maybe_unused]] const int ignored =
+            ::fchown(file.file, static_cast<uid_t>(-1), old->st_gid);
+      }
+    }
+    CopyAttributes(file.folder_name + "/" + file.name, file.file);
+    // After chown, which clears the set-id bits, and after the ACL, whose
+    // mask the group bits are.
+    ::fchmod(file.file, old->st_mode & 07777);
+  } else {
+    ::fchmod(file.file, CreationMode());
+  }
+
+  if (!WriteAll(file.file, bytes)) {
+    const TSaveResult failed = Failure(TSaveStatus::kWriteError, LastError());
+    Drop(file);
+    return failed;
+  }
+#ifdef SYNC_FILE_RANGE_WRITE
+  // Starts the write-back now, so that the one wait in Commit finds most of
+  // it done.
+  ::sync_file_range(file.file, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+  pending_.push_back(std::move(file));
+  return {};
+}
+
+namespace {
+
+// Gives the unnamed file `descriptor` the name `name` in `folder`; fails
+// with EEXIST when the name is taken.
+bool LinkUnnamed(int descriptor, int folder, const std::string& name) {
+  char proc[64];
+  std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", descriptor);
+  return ::linkat(AT_FDCWD, proc, folder, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// Renames without replacing: the test for an existing target and the rename
+// are one step, so that a file made meanwhile is never lost.
+bool RenameNoReplace(int folder, const std::string& from, const std::string& to) {
+#ifdef RENAME_NOREPLACE
+  if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+#endif
+  // A file system without it still has link(2), which never replaces.
+  if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0) return false;
+  ::unlinkat(folder, from.c_str(), 0);
+  return true;
+}
+
+}  // namespace
+
+// Every waiting file's content on disk before any takes its name. Several
+// files take one syncfs per file system: an fdatasync each would flush the
+// disk's cache once per file, which under load costs milliseconds each.
+void TOutputBatch::MakeDurable() {
+#ifdef __linux__
+  if (pending_.size() > 1) {
+    std::map<dev_t, int> synced;  // file system, errno of its syncfs
+    for (TPending& file : pending_) {
+      struct stat status;
+      if (::fstat(file.file, &status) != 0) {
+        file.result = Failure(TSaveStatus::kWriteError, LastError());
+        continue;
+      }
+      auto done = synced.find(status.st_dev);
+      if (done == synced.end()) {
+        done = synced.emplace(status.st_dev, ::syncfs(file.file) == 0 ? 0 : errno).first;
+      }
+      // Collects a write-back error of this very file, which syncfs may
+      // have reported to another descriptor.
+      constexpr unsigned kWait =
+          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER;
+      if (done->second != 0) {
+        file.result = Failure(TSaveStatus::kWriteError, {done->second, std::generic_category()});
+      } else if (::sync_file_range(file.file, 0, 0, kWait) != 0) {
+        file.result = Failure(TSaveStatus::kWriteError, LastError());
+      }
+    }
+    return;
+  }
+#endif
+  for (TPending& file : pending_) {
+    if (::fdatasync(file.file) != 0) file.result = Failure(TSaveStatus::kWriteError, LastError());
+  }
+}
+
+std::vector<TSaveResult> TOutputBatch::Commit() {
+  MakeDurable();
+  std::vector<TSaveResult> results;
+  results.reserve(pending_.size());
+  for (TPending& file : pending_) {
+    if (file.result.status == TSaveStatus::kSaved) {
+      bool placed = false;
+      if (file.temporary.empty() && !file.replace) {
+        placed = LinkUnnamed(file.file, file.folder, file.name);
+      } else if (file.temporary.empty()) {
+        // An unnamed file cannot replace a name directly: it gets a name of
+        // its own first, then takes the target's.
+        for (int attempt = 0; attempt < 16 && file.temporary.empty(); ++attempt) {
+          file.temporary = TemporaryName(file.name);
+          file.slot = RememberTemporary(file.folder, file.temporary);
+          if (file.slot >= 0 && LinkUnnamed(file.file, file.folder, file.temporary)) break;
+          const int error = errno;
+          ForgetTemporary(file.slot);
+          file.slot = -1;
+          file.temporary.clear();
+          errno = error;
+          if (error != EEXIST) break;
+        }
+        placed = !file.temporary.empty() && ::renameat(file.folder, file.temporary.c_str(),
+                                                       file.folder, file.name.c_str()) == 0;
+      } else if (file.replace) {
+        placed =
+            ::renameat(file.folder, file.temporary.c_str(), file.folder, file.name.c_str()) == 0;
+      } else {
+        placed = RenameNoReplace(file.folder, file.temporary, file.name);
+      }
+      if (placed) {
+        ForgetTemporary(file.slot);
+        file.slot = -1;
+        file.temporary.clear();
+      } else if (errno == EEXIST) {
+        file.result = Failure(TSaveStatus::kExists);
+      } else {
+        file.result = Failure(TSaveStatus::kWriteError, LastError());
+      }
+    }
+    results.push_back(file.result);
+  }
+  for (TPending& file : pending_) Drop(file);
+  pending_.clear();
+  // The renames must reach the disk too, once per folder after the last.
+  for (auto& [name, folder] : folders_) {
+    ::fsync(folder);
+    ::close(folder);
+  }
+  folders_.clear();
+  return results;
+}
+
+TSaveResult SaveFile(const std::string& target, std::string_view bytes, bool replace) {
+  TOutputBatch batch;
+  const TSaveResult added = batch.Add(target, bytes, replace);
+  if (added.status != TSaveStatus::kSaved) return added;
+  return batch.Commit().front();
+}
+
+}  // namespace ign
+
+#endif  // _WIN32
