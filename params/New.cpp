@@ -14,7 +14,8 @@ void AdjustFor2006(TParameterSet& set) {
   for (std::size_t i = 0; i < std::size(set.alarm); ++i) {
     set.gain[i] = kGain;
     set.time_const[i] = kTimeConst;
-    set.alarm[i] = set.alarm[i] > kAlarmShift ? static_cast<std::uint8_t>(set.alarm[i] - kAlarmShift) : 0;
+    set.alarm[i] =
+        set.alarm[i] > kAlarmShift ? static_cast<std::uint8_t>(set.alarm[i] - kAlarmShift) : 0;
   }
 }
 

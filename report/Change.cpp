@@ -4,9 +4,9 @@ namespace ign {
 namespace {
 
 constexpr std::array<std::string_view, kReasonCount> kCodes = {
-    "wrapped",       "rounded",        "not-a-number",  "end-of-file", "missing-key",
-    "duplicate-key", "before-version", "unknown-token", "not-checked", "adjusted",
-    "dropped",
+    "wrapped",     "rounded",       "not-a-number",   "end-of-file",
+    "missing-key", "duplicate-key", "before-version", "unknown-token",
+    "not-checked", "adjusted",      "dropped",
 };
 
 constexpr TReasonTexts kEnglish = {

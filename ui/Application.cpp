@@ -1,7 +1,6 @@
 #include "ui/Application.h"
 
 #include <QMessageBox>
-
 #include <exception>
 
 namespace ign {

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QString>
-
 #include <functional>
 
 namespace ign {

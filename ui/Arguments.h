@@ -3,16 +3,15 @@
 
 #include <QString>
 #include <QStringList>
-
-#include <utility>
-
 #include <cstdint>
+#include <utility>
 
 namespace ign {
 
 struct TArguments {
   // The same list for both, as a test or a program without Qt options has it.
-  TArguments(const QStringList& both) : received(both), left(both) {}  // NOLINT: implicit on purpose
+  TArguments(const QStringList& both)
+      : received(both), left(both) {}  // NOLINT: implicit on purpose
   TArguments(QStringList received_arguments, QStringList left_arguments)
       : received(std::move(received_arguments)), left(std::move(left_arguments)) {}
 

@@ -1,7 +1,6 @@
 #include "ui/FileDialog.h"
 
 #include <QFileSystemModel>
-
 #include <utility>
 
 namespace ign {

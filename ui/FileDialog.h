@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace ign {

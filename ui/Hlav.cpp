@@ -8,14 +8,15 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
-#include <QLayout>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTimer>
+#include <utility>
 
 #include "params/New.h"
 #include "resources/Artwork.h"
@@ -25,8 +26,6 @@
 #include "ui/JpegImage.h"
 #include "ui/Language.h"
 #include "ui/StatusReport.h"
-
-#include <utility>
 
 namespace ign {
 namespace {

@@ -1,9 +1,9 @@
 #include "ui/JpegImage.h"
 
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
-
-#include <jpeglib.h>
 
 namespace ign {
 namespace {

@@ -14,7 +14,8 @@ void TQtTranslation::Select(std::uint8_t language) {
   Remove();
   if (language == kEnglish) return;  // Qt's texts are English already
 
-  const QString name = language == kGerman ? QStringLiteral("qtbase_de") : QStringLiteral("qtbase_fr");
+  const QString name =
+      language == kGerman ? QStringLiteral("qtbase_de") : QStringLiteral("qtbase_fr");
   if (!translator_.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return;
   installed_ = QCoreApplication::installTranslator(&translator_);
   language_ = language;

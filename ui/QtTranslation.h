@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QTranslator>
-
 #include <cstdint>
 
 namespace ign {

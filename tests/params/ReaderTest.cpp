@@ -81,22 +81,22 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         TReadCase{"ChokeBelowHundredWraps", kPair + "CHOKE 0 0 0 0 90 0 0 0",
                   [](const TParameterSet& s) { EXPECT_EQ(s.choke_2[0], 246); }},
-        TReadCase{"PowerOutTriplesInterleave",
-                  kPair + "POWER_OUT 3000 3500 1 4000 4500 0 5000 5500 1",
-                  [](const TParameterSet& s) {
-                    const std::uint8_t rpm1[] = {60, 80, 100}, rpm2[] = {70, 90, 110},
-                                       flag[] = {1, 0, 1};
-                    EXPECT_EQ(0, std::memcmp(s.power_out_rpm1, rpm1, 3));
-                    EXPECT_EQ(0, std::memcmp(s.power_out_rpm2, rpm2, 3));
-                    EXPECT_EQ(0, std::memcmp(s.power_out_flag, flag, 3));
-                  }},
+        TReadCase{
+            "PowerOutTriplesInterleave", kPair + "POWER_OUT 3000 3500 1 4000 4500 0 5000 5500 1",
+            [](const TParameterSet& s) {
+              const std::uint8_t rpm1[] = {60, 80, 100}, rpm2[] = {70, 90, 110}, flag[] = {1, 0, 1};
+              EXPECT_EQ(0, std::memcmp(s.power_out_rpm1, rpm1, 3));
+              EXPECT_EQ(0, std::memcmp(s.power_out_rpm2, rpm2, 3));
+              EXPECT_EQ(0, std::memcmp(s.power_out_flag, flag, 3));
+            }},
         TReadCase{"EndIsAnOrdinaryKeyInTheMiddle", kPair + "END " + Repeat("-3", 15) + "BIKE 9",
                   [](const TParameterSet& s) {
                     EXPECT_EQ(s.end[0], 97);
                     EXPECT_EQ(s.end[14], 97);
                     EXPECT_EQ(s.bike, 9);
                   }},
-        TReadCase{"SecondBlockWins", kPair + "IGN_1 " + Repeat("1", 150) + "IGN_1 " + Repeat("2", 150),
+        TReadCase{"SecondBlockWins",
+                  kPair + "IGN_1 " + Repeat("1", 150) + "IGN_1 " + Repeat("2", 150),
                   [](const TParameterSet& s) {
                     EXPECT_EQ(s.ign_1[0], 2);
                     EXPECT_EQ(s.ign_1[149], 2);
@@ -126,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                     EXPECT_EQ(s.bike, 65531 % 256);
                     EXPECT_EQ(s.accel_2, (65536 - 50) / 50 % 256);
                   }},
-        TReadCase{"PlusSignIsAccepted", kPair + "BIKE +8", [](const TParameterSet& s) { EXPECT_EQ(s.bike, 8); }},
+        TReadCase{"PlusSignIsAccepted", kPair + "BIKE +8",
+                  [](const TParameterSet& s) { EXPECT_EQ(s.bike, 8); }},
         TReadCase{"HugeNumbersReduceModulo65536", kPair + "BIKE 65573 MODE 99999999999999999999 1",
                   [](const TParameterSet& s) {
                     EXPECT_EQ(s.bike, 37);
@@ -219,7 +220,9 @@ class TRecorder : public TReadObserver {
   void OnTokenBeforeVersion(std::string_view token, std::size_t offset) override {
     events.push_back("before " + std::string(token) + "@" + std::to_string(offset));
   }
-  void OnVersionPair(std::size_t offset) override { events.push_back("pair@" + std::to_string(offset)); }
+  void OnVersionPair(std::size_t offset) override {
+    events.push_back("pair@" + std::to_string(offset));
+  }
   void OnUnknownToken(std::string_view token, std::size_t offset) override {
     events.push_back("unknown " + std::string(token) + "@" + std::to_string(offset));
   }
@@ -239,7 +242,7 @@ TEST(Reader, ObserverHearsEveryStep) {
   TParameterSet set;
   ReadIgn2005(std::string("A ZANTROVA_KEY 37 Q MODE -260 x"), set, &recorder);
   const std::vector<std::string> expected = {
-      "before A@0", "pair@2", "unknown Q@18", "key MODE@20", "value 0 0 25+4=252",
+      "before A@0",         "pair@2",      "unknown Q@18", "key MODE@20", "value 0 0 25+4=252",
       "value 1 1 30+0=252", "unknown x@30"};
   EXPECT_EQ(recorder.events, expected);
 }

@@ -1,7 +1,6 @@
 // An exception escaping a handler is shown and the program goes on.
 #include <QTimer>
 #include <QtTest>
-
 #include <stdexcept>
 
 #include "ui/Application.h"

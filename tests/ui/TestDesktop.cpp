@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <memory>
 
 #include "FakeDialogs.h"
@@ -70,8 +69,8 @@ void TTestDesktop::Arguments_data() {
       << QStringList{"-reverse", "FRENCH"} << QStringList{"FRENCH"} << 0 << "";
   QTest::newRow("Qt option and value taken out")
       << QStringList{"-platform", "xcb", "b.ign"} << QStringList{"b.ign"} << 0 << "b.ign";
-  QTest::newRow("only the first file") << QStringList{"a.ign", "b.ign"}
-                                       << QStringList{"a.ign", "b.ign"} << 0 << "a.ign";
+  QTest::newRow("only the first file")
+      << QStringList{"a.ign", "b.ign"} << QStringList{"a.ign", "b.ign"} << 0 << "a.ign";
 }
 
 void TTestDesktop::Arguments() {
@@ -117,7 +116,8 @@ void TTestDesktop::FileArgumentConvertsOnShow() {
 void TTestDesktop::FileArgumentCannotBeOpened() {
   QTemporaryDir dir;
   ign::test::TFakeDialogs dialogs;
-  auto form = NewForm(dialogs, QStringList{"ign-converter", dir.filePath(QStringLiteral("gone.ign"))});
+  auto form =
+      NewForm(dialogs, QStringList{"ign-converter", dir.filePath(QStringLiteral("gone.ign"))});
   form->show();
   QTRY_COMPARE(dialogs.messages, QStringList{QStringLiteral("Open file error!")});
   QVERIFY(dialogs.save_shown.empty());

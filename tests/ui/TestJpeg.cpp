@@ -1,12 +1,11 @@
 // Decoding the banner with libjpeg: good pictures come out whole, anything
 // else comes out as no picture at all.
+#include <jpeglib.h>
+
 #include <QFile>
 #include <QtTest>
-
 #include <cstdio>
 #include <vector>
-
-#include <jpeglib.h>
 
 #include "resources/Artwork.h"
 #include "ui/JpegImage.h"

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QtTest>
-
 #include <memory>
 
 #include "FakeDialogs.h"
@@ -122,7 +121,8 @@ void TTestLanguage::Messages_data() {
                           << QStringLiteral("Datendatei *.ign ist nicht kompatiebel!")
                           << QStringLiteral("Fehler beim Schreiben der Datei!");
   QTest::newRow("French") << 2 << QStringLiteral("Erreur ouvertur fichier!")
-                          << QStringLiteral("Programme du fichier non compatible avec programme PC!")
+                          << QStringLiteral(
+                                 "Programme du fichier non compatible avec programme PC!")
                           << QStringLiteral("Erreur écriture fichier!");
 }
 
@@ -181,8 +181,8 @@ void TTestLanguage::FirstArgument_data() {
   QTest::newRow("unknown first, known second")
       << QStringList{"x", "DEUTSCH"} << 0 << QStringLiteral("E") << english;
   QTest::newRow("empty") << QStringList{""} << 0 << QStringLiteral("E") << english;
-  QTest::newRow("Qt option first") << QStringList{"-reverse", "FRENCH"} << 0 << QStringLiteral("E")
-                                   << english;
+  QTest::newRow("Qt option first")
+      << QStringList{"-reverse", "FRENCH"} << 0 << QStringLiteral("E") << english;
 }
 
 void TTestLanguage::FirstArgument() {

@@ -10,7 +10,6 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QtTest>
-
 #include <algorithm>
 #include <memory>
 
@@ -55,7 +54,8 @@ void TTestWindow::Centring_data() {
   QTest::addColumn<QPoint>("expected");
   QTest::newRow("1024 x 768") << QSize(1024, 768) << QSize(572, 308) << QPoint(226, 230);
   QTest::newRow("odd room truncates") << QSize(1023, 767) << QSize(572, 308) << QPoint(225, 229);
-  QTest::newRow("wider than the screen") << QSize(800, 600) << QSize(1001, 308) << QPoint(-100, 146);
+  QTest::newRow("wider than the screen")
+      << QSize(800, 600) << QSize(1001, 308) << QPoint(-100, 146);
   QTest::newRow("taller than the screen") << QSize(800, 300) << QSize(572, 303) << QPoint(114, -1);
   QTest::newRow("exact fit") << QSize(572, 308) << QSize(572, 308) << QPoint(0, 0);
 }
@@ -110,8 +110,7 @@ void TTestWindow::ControlPositions() {
   // Relative to the client area, which begins below the menu bar.
   QCOMPARE(widget->mapTo(form.get(), QPoint(0, 0)) - form->centralWidget()->pos(), position);
   QCOMPARE(form->centralWidget()->pos().y(), form->MainMenu1->geometry().bottom() + 1);
-  QCOMPARE(form->StatusBar1->geometry(),
-           QRect(0, form->centralWidget()->y() + 236, 564, 18));
+  QCOMPARE(form->StatusBar1->geometry(), QRect(0, form->centralWidget()->y() + 236, 564, 18));
 }
 
 void TTestWindow::BannerAndIcon() {
@@ -189,8 +188,10 @@ void TTestWindow::DialogSettings() {
     bool confirms_overwrite;
   };
   const TExpected cases[] = {
-      {&form->OpenDialog1, QFileDialog::AcceptOpen,
-       {"Ignition Parametrs(*.ign)", "All Files (*.*)"}, false},
+      {&form->OpenDialog1,
+       QFileDialog::AcceptOpen,
+       {"Ignition Parametrs(*.ign)", "All Files (*.*)"},
+       false},
       {&form->SaveDialog1, QFileDialog::AcceptSave, {"Ignition Parametrs(*.ign)"}, true},
   };
   for (const TExpected& expected : cases) {
