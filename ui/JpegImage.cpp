@@ -1,9 +1,12 @@
 #include "ui/JpegImage.h"
 
-#include <jpeglib.h>
-
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+
+// After <cstdio>: jpeglib.h uses FILE and size_t without declaring them.
+// clang-format off
+#include <jpeglib.h>
+// clang-format on
 
 namespace ign {
 namespace {

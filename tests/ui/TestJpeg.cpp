@@ -1,11 +1,14 @@
 // Decoding the banner with libjpeg: good pictures come out whole, anything
 // else comes out as no picture at all.
-#include <jpeglib.h>
-
 #include <QFile>
 #include <QtTest>
 #include <cstdio>
 #include <vector>
+
+// After <cstdio>: jpeglib.h uses FILE and size_t without declaring them.
+// clang-format off
+#include <jpeglib.h>
+// clang-format on
 
 #include "resources/Artwork.h"
 #include "ui/JpegImage.h"
