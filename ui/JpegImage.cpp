@@ -1,7 +1,7 @@
 #include "ui/JpegImage.h"
 
 #include <csetjmp>
-#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+#include <cstdio>
 
 // After <cstdio>: jpeglib.h uses FILE and size_t without declaring them.
 // clang-format off
