@@ -120,6 +120,20 @@ XsWaitExit() {
   XS_PID=""
 }
 
+# The main window's caption in English, as a pattern for XsWaitWindow.
+XS_MAIN_CAPTION='^Converter \*\.ign file Version 2005 to Version 2006$'
+
+# Brings up the open dialog with F3 in the main window MAIN and chooses FILE
+# by typing its full name.
+XsOpenByTyping() {
+  XsFocus "$1"
+  XsKeys F3
+  XsWaitDialog '^Open$' 10 >/dev/null || XsFail "F3 did not bring the open dialog"
+  XsKeys ctrl+a
+  XsType "$2"
+  XsKeys Return
+}
+
 # After Enter in the save dialog SAVE on the name of a file that exists: waits
 # for the question whether to replace it and answers Yes, then waits until
 # the save dialog is gone. WHAT names the file in failures; with FILE and

@@ -20,9 +20,8 @@ cp "$examples/kart-100.ign" "$work/kart.ign"
 cp "$examples/enduro-250.ign" "$work/enduro.ign"
 "$expected_tool" "$work/kart.ign" "$XS_DIR/kart-expected.ign"
 
-main_caption='^Converter \*\.ign file Version 2005 to Version 2006$'
 XsLaunch "$program"
-main=$(XsWaitWindow "$main_caption" 15) || XsFail "no main window"
+main=$(XsWaitWindow "$XS_MAIN_CAPTION" 15) || XsFail "no main window"
 passed=0
 
 Ok() {
@@ -30,21 +29,11 @@ Ok() {
   passed=$((passed + 1))
 }
 
-# Opens the file dialog with F3 and chooses FILE by typing its full name.
-OpenByTyping() {
-  XsFocus "$main"
-  XsKeys F3
-  XsWaitDialog '^Open$' 10 >/dev/null || XsFail "F3 did not bring the open dialog"
-  XsKeys ctrl+a
-  XsType "$1"
-  XsKeys Return
-}
-
 # Count of visible windows named exactly TEXT.
 Count() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 
 # 1. A conversion to a new name typed without extension.
-OpenByTyping "$work/kart.ign"
+XsOpenByTyping "$main" "$work/kart.ign"
 save=$(XsWaitDialog '^Save As$' 10) || XsFail "no save dialog after choosing kart.ign"
 XsKeys ctrl+a
 XsType "$work/kart-2006"
@@ -57,7 +46,7 @@ Ok "converted to a name typed without extension"
 
 # 2. The program's own output is no version-2005 file: a message that Enter
 # closes, and no save dialog.
-OpenByTyping "$work/kart-2006.ign"
+XsOpenByTyping "$main" "$work/kart-2006.ign"
 box=$(XsWaitDialog '^ign-converter$' 10) || XsFail "no message for a version-2006 file"
 XsKeys Return
 XsWaitGone '^ign-converter$' 10 || XsFail "Enter did not close the message"
@@ -80,7 +69,7 @@ Ok "F3 from an open menu; Escape in the open dialog does nothing"
 # 4. Accepting the proposed name asks before replacing the input; Yes
 # replaces it with the version-2006 file.
 cp "$examples/kart-100.ign" "$work/replace-me.ign"
-OpenByTyping "$work/replace-me.ign"
+XsOpenByTyping "$main" "$work/replace-me.ign"
 save=$(XsWaitDialog '^Save As$' 10) || XsFail "no save dialog after choosing replace-me.ign"
 XsKeys Return
 XsAnswerReplace "$save" replace-me.ign "$work/replace-me.ign" "$examples/kart-100.ign"

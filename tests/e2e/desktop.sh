@@ -28,7 +28,7 @@ Ok() {
 # 1. The file named on the command line: the save dialog comes up by itself
 # and proposes the file's own name; Enter, then Yes, replaces it.
 XsLaunch "$program" "$work/kart.ign"
-main=$(XsWaitWindow '^Converter \*\.ign file Version 2005 to Version 2006$' 15) || XsFail "no main window"
+main=$(XsWaitWindow "$XS_MAIN_CAPTION" 15) || XsFail "no main window"
 save=$(XsWaitDialog '^Save As$' 10) || XsFail "no save dialog for the file on the command line"
 XsKeys Return
 XsAnswerReplace "$save" "kart.ign (the proposal)"
@@ -48,7 +48,7 @@ XsLaunch "$program" "$work/missing.ign"
 XsWaitDialog '^ign-converter$' 15 >/dev/null || XsFail "no message for a missing file"
 XsKeys Return
 XsWaitGone '^ign-converter$' 10 || XsFail "Enter did not close the message"
-main=$(XsWaitWindow '^Converter \*\.ign file Version 2005 to Version 2006$' 5) || XsFail "no main window"
+main=$(XsWaitWindow "$XS_MAIN_CAPTION" 5) || XsFail "no main window"
 XsFocus "$main"
 XsKeys alt+f x
 XsWaitExit 10 || XsFail "File > Exit did not end the program"

@@ -19,26 +19,14 @@ cp "$examples/kart-100.ign" "$work/kart.ign"
 mkfifo "$work/pipe.ign"
 
 XsLaunch "$program"
-main=$(XsWaitWindow '^Converter \*\.ign file Version 2005 to Version 2006$' 15) || XsFail "no main window"
-XsFocus "$main"
-XsKeys F3
-XsWaitDialog '^Open$' 10 >/dev/null || XsFail "F3 did not bring the open dialog"
-XsKeys ctrl+a
-XsType "$work/kart.ign"
-XsKeys Return
+main=$(XsWaitWindow "$XS_MAIN_CAPTION" 15) || XsFail "no main window"
+XsOpenByTyping "$main" "$work/kart.ign"
 save=$(XsWaitDialog '^Save As$' 10) || XsFail "no save dialog"
 XsKeys ctrl+a
 XsType "$work/pipe.ign"
 XsKeys Return
 # Qt's dialog asks before replacing what exists; the answer is yes.
-deadline=$((SECONDS + 10))
-until [ "$(xdotool search --onlyvisible --name '^Save As$' 2>/dev/null | wc -l)" -ge 2 ]; do
-  [ $SECONDS -lt $deadline ] || XsFail "no question before replacing the pipe"
-  sleep 0.1
-done
-question=$(xdotool search --onlyvisible --name '^Save As$' | grep -v "^$save\$" | head -n 1)
-XsFocus "$question"
-XsKeys alt+y
+XsAnswerReplace "$save" "the pipe"
 XsWaitDialog '^ign-converter$' 10 >/dev/null || XsFail "no message after saving onto the pipe"
 XsKeys Return
 XsWaitGone '^ign-converter$' 10 || XsFail "Enter did not close the message"

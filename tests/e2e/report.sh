@@ -21,14 +21,8 @@ sed 's/^LIMITER       11000/LIMITER       15000/' "$examples/kart-100.ign" >"$wo
 grep -q '^LIMITER       15000' "$work/wrapped.ign" || XsFail "could not make the wrapped example"
 
 XsLaunch "$program"
-main=$(XsWaitWindow '^Converter \*\.ign file Version 2005 to Version 2006$' 15) || XsFail "no main window"
-
-XsFocus "$main"
-XsKeys F3
-XsWaitDialog '^Open$' 10 >/dev/null || XsFail "F3 did not bring the open dialog"
-XsKeys ctrl+a
-XsType "$work/wrapped.ign"
-XsKeys Return
+main=$(XsWaitWindow "$XS_MAIN_CAPTION" 15) || XsFail "no main window"
+XsOpenByTyping "$main" "$work/wrapped.ign"
 XsWaitDialog '^Save As$' 10 >/dev/null || XsFail "no save dialog"
 XsKeys ctrl+a
 XsType "$work/wrapped-2006.ign"

@@ -13,7 +13,7 @@ XsRequire Xvfb xdotool xwd
 XsStart
 trap XsStop EXIT
 
-english='^Converter \*\.ign file Version 2005 to Version 2006$'
+english=$XS_MAIN_CAPTION
 german='^Verwandlung \*\.ign Version 2005 zu Version 2006$'
 
 # name | arguments | caption | keys that choose File > Exit in that language
