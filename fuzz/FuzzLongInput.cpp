@@ -15,7 +15,7 @@
 #include "params/Convert.h"
 #include "params/IgnReader.h"
 #include "params/New.h"
-#include "tests/params/ReferenceReader.h"
+#include "params/reference/ReferenceReader.h"
 
 namespace {
 
