@@ -78,6 +78,10 @@ fuzz: deps-test
 	cp examples/*.ign build-fuzz/corpus-long/
 	build-fuzz/bin/fuzz_long_input -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	  -artifact_prefix=build-fuzz/long- build-fuzz/corpus-long
+	mkdir -p build-fuzz/corpus-report
+	cp examples/*.ign build-fuzz/corpus-report/
+	build-fuzz/bin/fuzz_report -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	  -artifact_prefix=build-fuzz/report- build-fuzz/corpus-report
 
 bench: build-all
 	build/bin/params_bench

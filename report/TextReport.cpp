@@ -62,7 +62,7 @@ void TTextRows::Add(const TChange& change) {
     row_->last_index = *change.index;
   } else {
     Flush();
-    row_.emplace();
+    row_ = TRow{};
     row_->first = change;
     row_->last_index = change.index.value_or(0);
   }
