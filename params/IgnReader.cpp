@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "params/KeyLookup.h"
+
 namespace ign {
 namespace {
 
@@ -47,7 +49,9 @@ void EncodeRun(TEncoding encoding, const std::uint32_t* values, unsigned count, 
 class TReading {
  public:
   TReading(TScanner& scanner, TParameterSet& set, TReadObserver* observer)
-      : scanner_(scanner), bytes_(reinterpret_cast<std::uint8_t*>(&set)), set_(set),
+      : scanner_(scanner),
+        bytes_(reinterpret_cast<std::uint8_t*>(&set)),
+        set_(set),
         observer_(observer) {}
 
   bool Run() {
@@ -80,7 +84,7 @@ class TReading {
   void ReadKeys() {
     TToken token;
     while (scanner_.ReadToken(token)) {
-      const TKeyRule* key = token.too_long ? nullptr : FindKey(token.text);
+      const TKeyRule* key = token.too_long ? nullptr : LookUpKey(token.text);
       if (key == nullptr) {
         if (observer_ != nullptr) observer_->OnUnknownToken(token.text, token.offset);
         continue;
@@ -121,8 +125,8 @@ class TReading {
       const TValueSlot slot = SlotOf(key, index);
       const std::uint8_t stored = bytes_[slot.offset];
       if (index < read) {
-        observer_->OnValue(key, index,
-                           {TScanStatus::kNumber, spans[index].offset, spans[index].length, stored});
+        observer_->OnValue(
+            key, index, {TScanStatus::kNumber, spans[index].offset, spans[index].length, stored});
       } else {
         observer_->OnValue(key, index, {stop, here, 0, stored});
       }
