@@ -156,32 +156,112 @@ struct TAvx2Digits {
   }
 };
 
-// The same, eight words at a time, the last step masked. GCC 12 takes the
-// "undefined" pass-through operands inside its AVX-512 intrinsics for
-// uninitialised variables; they are not read.
+// GCC 12 takes the "undefined" pass-through operands inside its AVX-512
+// intrinsics for uninitialised variables; they are not read.
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
-struct TAvx512Digits {
-  __attribute__((target("avx512f,avx512bw"))) static void Run(const std::uint64_t* words,
-                                                              unsigned count,
-                                                              std::uint32_t* values) {
-    const __m512i nibbles = _mm512_set1_epi8(0x0F);
-    const __m512i tens = _mm512_set1_epi16(0x010A);
-    const __m512i hundreds = _mm512_set1_epi32(0x00010064);
-    const __m512i ten_thousand = _mm512_set1_epi64(10000);
-    for (unsigned i = 0; i < count; i += 8) {
-      const __mmask8 lanes =
-          count - i >= 8 ? __mmask8{0xFF} : static_cast<__mmask8>((1u << (count - i)) - 1);
-      __m512i v = _mm512_maskz_loadu_epi64(lanes, words + i);
-      v = _mm512_maddubs_epi16(_mm512_and_si512(v, nibbles), tens);
-      v = _mm512_madd_epi16(v, hundreds);
-      v = _mm512_add_epi64(_mm512_mul_epu32(v, ten_thousand), _mm512_srli_epi64(v, 32));
-      _mm512_mask_cvtepi64_storeu_epi32(values + i, lanes, v);
+
+// With AVX-512 the last digits need no cursor of their own: eight numbers'
+// bytes are loaded from their first digits and each one's length is where
+// its first byte that is no digit stands, found for all eight at once. A
+// number whose eight bytes are all digits may go on; the ninth byte says.
+template <bool kWithPlaces>
+__attribute__((target("popcnt,bmi,bmi2,avx512f,avx512bw,avx512cd"))) unsigned ReadRunsAvx512(
+    const TRunWindow& window, std::size_t& at, std::uint32_t* values, unsigned count,
+    TNumberPlace* places) {
+  const char* const front = window.front;
+  const std::uint64_t* const first_words = window.firsts;
+  const std::size_t bound = window.bound;
+  const __m512i zero_char = _mm512_set1_epi8('0');
+  const __m512i nine = _mm512_set1_epi8(9);
+  const __m512i nibbles = _mm512_set1_epi8(0x0F);
+  const __m512i tens = _mm512_set1_epi16(0x010A);
+  const __m512i hundreds = _mm512_set1_epi32(0x00010064);
+  const __m512i ten_thousand = _mm512_set1_epi64(10000);
+  const __m512i one = _mm512_set1_epi64(1);
+  const __m512i sixty_four = _mm512_set1_epi64(64);
+  constexpr unsigned kChunk = 64;
+  std::size_t first_base = at & ~(kBlock - 1);
+  std::uint64_t firsts = first_words[first_base / kBlock] & (~std::uint64_t{0} << (at % kBlock));
+  // The first digits and the eight bytes from each are gathered a chunk at a
+  // time before the vector steps read them, so that no vector load waits
+  // for the stores just made.
+  alignas(64) std::uint64_t starts[kChunk];
+  alignas(64) std::uint64_t words[kChunk];
+  alignas(64) std::uint64_t shifts[8];
+  unsigned read = 0;
+  while (read < count) {
+    const unsigned want = count - read < kChunk ? count - read : kChunk;
+    unsigned got = 0;
+    for (; got < want; ++got) {
+      // The word after the last block has its lowest bit set, a first digit
+      // past `bound` that ends the walk.
+      while (firsts == 0) {
+        first_base += kBlock;
+        firsts = first_words[first_base / kBlock];
+      }
+      const std::size_t first = first_base + static_cast<unsigned>(std::countr_zero(firsts));
+      if (first >= bound) break;
+      starts[got] = first;
+      words[got] = Load(front + first);
+      firsts &= firsts - 1;
     }
+    unsigned good = 0;
+    for (unsigned step = 0; step < got; step += 8) {
+      const unsigned lanes_here = got - step < 8 ? got - step : 8;
+      const __mmask8 lanes = static_cast<__mmask8>((1u << lanes_here) - 1);
+      const __m512i v = _mm512_maskz_load_epi64(lanes, words + step);
+      // Bytes that are no digits, 0xFF each; the lowest one's bit 8j gives a
+      // length of j, and a shift of 64 - 8j = leading zeros + 1 puts the
+      // digits at the top.
+      const __mmask64 digits = _mm512_cmple_epu8_mask(_mm512_sub_epi8(v, zero_char), nine);
+      const __m512i others = _mm512_movm_epi8(~digits);
+      const __m512i lowest =
+          _mm512_and_si512(others, _mm512_sub_epi64(_mm512_setzero_si512(), others));
+      const __m512i leading = _mm512_lzcnt_epi64(lowest);
+      const __mmask8 all_digits = _mm512_cmpeq_epi64_mask(leading, sixty_four) & lanes;
+      const __m512i shift =
+          _mm512_maskz_add_epi64(static_cast<__mmask8>(~all_digits), leading, one);
+      _mm512_store_si512(shifts, shift);
+      // A number of eight digits ends only if its ninth byte is none.
+      unsigned ok = lanes_here;
+      for (unsigned bits = all_digits; bits != 0; bits &= bits - 1) {
+        const unsigned lane = static_cast<unsigned>(std::countr_zero(bits));
+        if (static_cast<unsigned char>(front[starts[step + lane] + 8] - '0') < 10) {
+          ok = lane;
+          break;
+        }
+      }
+      if (ok > 0) {
+        __m512i d = _mm512_sllv_epi64(v, shift);
+        d = _mm512_maddubs_epi16(_mm512_and_si512(d, nibbles), tens);
+        d = _mm512_madd_epi16(d, hundreds);
+        d = _mm512_add_epi64(_mm512_mul_epu32(d, ten_thousand), _mm512_srli_epi64(d, 32));
+        _mm512_mask_cvtepi64_storeu_epi32(values + read + step,
+                                          static_cast<__mmask8>((1u << ok) - 1), d);
+        if constexpr (kWithPlaces) {
+          for (unsigned i = 0; i < ok; ++i) {
+            places[read + step + i] = {starts[step + i], 8 - shifts[i] / 8};
+          }
+        }
+        at = starts[step + ok - 1] + 8 - shifts[ok - 1] / 8;
+      }
+      good = step + ok;
+      if (ok < lanes_here) break;
+    }
+    read += good;
+    if (good < want) break;
   }
-};
+  return read;
+}
+
+unsigned ReadRunsAvx512Any(const TRunWindow& window, std::size_t& at, std::uint32_t* values,
+                           unsigned count, TNumberPlace* places) {
+  return places != nullptr ? ReadRunsAvx512<true>(window, at, values, count, places)
+                           : ReadRunsAvx512<false>(window, at, values, count, places);
+}
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
 #endif
@@ -209,7 +289,7 @@ TRunReader RunReaderFor(TSimdPath path) {
 #if defined(IGN_X86_DISPATCH)
   if (path == TSimdPath::kSse2) return ReadRunsSse2;
   if (path == TSimdPath::kAvx2) return ReadRunsBmi<TAvx2Digits>;
-  if (path == TSimdPath::kAvx512) return ReadRunsBmi<TAvx512Digits>;
+  if (path == TSimdPath::kAvx512) return ReadRunsAvx512Any;
 #else
   (void)path;
 #endif

@@ -24,8 +24,8 @@ bool Supported(TSimdPath path) {
       return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
              __builtin_cpu_supports("bmi2");
     case TSimdPath::kAvx512:
-      return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("bmi") &&
-             __builtin_cpu_supports("bmi2");
+      return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512cd") &&
+             __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2");
 #else
     default:
       return false;

@@ -12,7 +12,7 @@ enum class TSimdPath : std::uint8_t {
   kPortable,  // eight-byte words in plain integers, on every processor
   kSse2,      // 16 bytes a step; every x86-64 has it
   kAvx2,      // 32 bytes a step, and the bit instructions BMI1 and BMI2
-  kAvx512,    // 64 bytes a step into mask registers (AVX-512 BW), and BMI
+  kAvx512,    // 64 bytes a step into mask registers (AVX-512 BW and CD), and BMI
 };
 
 // Whether this build and this processor can run `path`.
