@@ -83,8 +83,10 @@ fuzz: deps-test
 	build-fuzz/bin/fuzz_report -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	  -artifact_prefix=build-fuzz/report- build-fuzz/corpus-report
 
+# Medians of nine runs; the summary at the end gives read, adjust, write, the
+# whole conversion and its ratio to the plain fscanf/fprintf transcription.
 bench: build-all
-	build/bin/params_bench
+	build/bin/params_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	bench/startup/run.sh build 15
 	bench/batch/run.sh build 7
 

@@ -1,14 +1,22 @@
-// Speed of the conversion steps on a typical version-2005 file, in memory.
+// Speed of the conversion steps on a typical version-2005 file, in memory,
+// against the plain transcription with formatted C input and output. After
+// the benchmarks a summary gives each stage and the ratio to the baseline
+// (the medians when run with repetitions).
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 
+#include "bench/PlainTranscription.h"
 #include "params/Convert.h"
 #include "params/IgnReader.h"
 #include "params/IgnWriter.h"
 #include "params/New.h"
+#include "params/SimdPath.h"
 
 namespace {
 
@@ -32,6 +40,20 @@ void BM_Read(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_Read);
+
+// The reader on each instruction path this machine can run; the argument
+// is the path's number in TSimdPath.
+void BM_ReadPath(benchmark::State& state) {
+  const auto path = static_cast<ign::TSimdPath>(state.range(0));
+  if (!ign::UseSimdPath(path)) {
+    state.SkipWithError("this machine cannot run the path");
+    return;
+  }
+  state.SetLabel(ign::SimdPathName(path));
+  BM_Read(state);
+  ign::UseSimdPath(ign::RunnablePaths().back());
+}
+BENCHMARK(BM_ReadPath)->DenseRange(0, 3);
 
 void BM_ReadStream(benchmark::State& state) {
   const std::string& text = Example();
@@ -97,6 +119,79 @@ void BM_ConversionObserved(benchmark::State& state) {
 }
 BENCHMARK(BM_ConversionObserved);
 
+// The baseline: the same conversion through fscanf and fprintf.
+void BM_PlainConversion(benchmark::State& state) {
+  const std::string& text = Example();
+  std::string out;
+  out.reserve(ign::kIgn2006Size);
+  for (auto _ : state) {
+    out.clear();
+    benchmark::DoNotOptimize(ign::plain::Convert(text, out));
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_PlainConversion);
+
+// Keeps the CPU time of every run (the median's when there are
+// repetitions) for the summary.
+class TSummaryReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      const std::string name = run.run_name.str();
+      if (median || (run.run_type == Run::RT_Iteration && !medians_.count(name))) {
+        times_[name] = run.GetAdjustedCPUTime();
+        if (median) medians_[name] = true;
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void PrintSummary() const {
+    std::printf("\nStage (CPU time%s, ns)\n", medians_.empty() ? "" : ", median");
+    const char* const stages[][2] = {{"read", "BM_Read"},
+                                     {"adjust", "BM_Adjust"},
+                                     {"write", "BM_Write"},
+                                     {"whole", "BM_Conversion"},
+                                     {"baseline (fscanf/fprintf)", "BM_PlainConversion"}};
+    for (const auto& stage : stages) {
+      const auto found = times_.find(stage[1]);
+      if (found != times_.end()) std::printf("  %-27s %10.0f\n", stage[0], found->second);
+    }
+    const auto whole = times_.find("BM_Conversion");
+    const auto plain = times_.find("BM_PlainConversion");
+    if (whole != times_.end() && plain != times_.end() && whole->second > 0) {
+      std::printf("  %-27s %10.1fx\n", "baseline / whole", plain->second / whole->second);
+    }
+    std::printf("  reader's instruction path: %s\n", ign::SimdPathName(ign::CurrentSimdPath()));
+  }
+
+ private:
+  std::map<std::string, double> times_;
+  std::map<std::string, bool> medians_;
+};
+
+// The baseline must produce the very bytes the project does, or the ratio
+// would compare different work.
+void CheckBaseline() {
+  std::string project, plain;
+  if (!ign::ConvertFresh(Example(), project) || !ign::plain::Convert(Example(), plain) ||
+      project != plain) {
+    std::fprintf(stderr, "the plain transcription does not agree with the converter\n");
+    std::exit(1);
+  }
+}
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  CheckBaseline();
+  TSummaryReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintSummary();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,6 +1,7 @@
 // Any bytes at all: the reader must not crash or hang, must agree with the
-// plain byte-at-a-time reading from memory and from a stream, and whatever
-// the set holds the writer gives the fixed layout.
+// plain byte-at-a-time reading from memory and from a stream on every
+// instruction path the machine can run, and whatever the set holds the
+// writer gives the fixed layout.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "params/IgnReader.h"
 #include "params/IgnWriter.h"
 #include "params/New.h"
+#include "params/SimdPath.h"
 #include "params/reference/ReferenceReader.h"
 
 namespace {
@@ -47,17 +49,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(output.empty());
   }
 
-  ign::TParameterSet from_memory, from_stream;
-  ign::AdjustFor2006(from_memory);
-  ign::AdjustFor2006(from_stream);
-  Check(ign::ReadIgn2005(text, from_memory) == converted);
-  std::istringstream in{std::string(text)};
-  Check(ign::ReadIgn2005(in, from_stream) == converted);
-  Check(std::memcmp(&from_memory, &from_stream, sizeof from_memory) == 0);
   ign::TParameterSet plain;
   ign::AdjustFor2006(plain);
   Check(ign::reference::Read(text, plain) == converted);
-  Check(std::memcmp(&from_memory, &plain, sizeof plain) == 0);
+  ign::TParameterSet from_memory;
+  for (const ign::TSimdPath path : ign::RunnablePaths()) {
+    ign::UseSimdPath(path);
+    ign::TParameterSet from_stream;
+    from_memory = {};
+    ign::AdjustFor2006(from_memory);
+    ign::AdjustFor2006(from_stream);
+    Check(ign::ReadIgn2005(text, from_memory) == converted);
+    std::istringstream in{std::string(text)};
+    Check(ign::ReadIgn2005(in, from_stream) == converted);
+    Check(std::memcmp(&from_memory, &from_stream, sizeof from_memory) == 0);
+    Check(std::memcmp(&from_memory, &plain, sizeof plain) == 0);
+  }
 
   // The set as the reader left it, even without the version key.
   std::string written;

@@ -4,8 +4,10 @@
 // eight-byte words elsewhere; both give the same bits.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
+#include "params/SimdPath.h"
 #include "params/Swar.h"
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
@@ -42,9 +44,9 @@ inline TBlockBits ClassifyBlock(const char* block) {
   TBlockBits bits{0, 0};
   for (unsigned k = 0; k < 4; ++k) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * k));
-    const __m128i space = _mm_or_si128(
-        _mm_cmpeq_epi8(v, blank),
-        _mm_and_si128(_mm_cmpgt_epi8(v, below_tab), _mm_cmplt_epi8(v, above_cr)));
+    const __m128i space =
+        _mm_or_si128(_mm_cmpeq_epi8(v, blank),
+                     _mm_and_si128(_mm_cmpgt_epi8(v, below_tab), _mm_cmplt_epi8(v, above_cr)));
     const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(v, below_0), _mm_cmplt_epi8(v, above_9));
     bits.space |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(space))} << (16 * k);
     bits.digit |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(digit))} << (16 * k);
@@ -54,5 +56,14 @@ inline TBlockBits ClassifyBlock(const char* block) {
 #else
 inline TBlockBits ClassifyBlock(const char* block) { return ClassifyBlockPortable(block); }
 #endif
+
+// Sorts `count` whole 64-byte blocks from `data` on: for block i, other[i]
+// marks the bytes that are neither white space nor digits and digit[i] the
+// digits. Every path gives the same bits.
+using TClassifier = void (*)(const char* data, std::size_t count, std::uint64_t* other,
+                             std::uint64_t* digit);
+
+// The classifier of `path`, which must be runnable on this machine.
+TClassifier ClassifierFor(TSimdPath path);
 
 }  // namespace ign

@@ -11,13 +11,8 @@
 namespace ign {
 namespace {
 
-constexpr std::size_t kBufferSize = 64 * 1024;
-// Zero bytes after the data: no white space and no digit, so every run ends
-// there at the latest and the eight-byte reads may look past the end. The
-// classification reads whole 64-byte blocks, hence the size.
 constexpr std::size_t kBlock = 64;
-constexpr std::size_t kPadding = kBlock + 8;
-constexpr std::size_t kMinBuffer = 4 * (TScanner::kMaxToken + 1);
+static_assert(TScanner::kMaxToken < 1024, "a window holds a kept token and more");
 
 // White space of the C locale: blank, tab, line feed, vertical tab, form feed
 // and carriage return. Every other byte, 8-bit ones included, is token text.
@@ -32,58 +27,59 @@ inline bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
 }  // namespace
 
-// Even text in memory is scanned from a buffer of the scanner's own: that is
-// what gives every read its padding, and a whole file fits in one copy.
+// Text in memory is read where it lies: no copy, and the window simply
+// moves on. The bitmaps cover the last partial block through a copy of its
+// bytes, so no read goes past the text.
 TScanner::TScanner(std::string_view text)
-    : rest_(text), capacity_(std::clamp(text.size(), kMinBuffer, kBufferSize)) {
-  Allocate();
-  Refill(cur_);
+    : cur_(text.data()),
+      end_(text.data() + std::min(text.size(), kWindow)),
+      base_(text.data()),
+      text_end_(text.data() + text.size()),
+      classify_(ClassifierFor(CurrentSimdPath())),
+      read_runs_(RunReaderFor(CurrentSimdPath())) {
+  Classify();
 }
 
-TScanner::TScanner(std::istream& in) : in_(&in), capacity_(kBufferSize) {
-  Allocate();
+TScanner::TScanner(std::istream& in)
+    : cur_(buffer_),
+      end_(buffer_),
+      base_(buffer_),
+      in_(&in),
+      classify_(ClassifierFor(CurrentSimdPath())),
+      read_runs_(RunReaderFor(CurrentSimdPath())) {
   Refill(cur_);
 }
 
 TScanner::~TScanner() = default;
 
-void TScanner::Allocate() {
-  buffer_.reset(new char[capacity_ + kPadding]);
-  const std::size_t blocks = (capacity_ + kPadding) / kBlock + 3;
-  other_.reset(new std::uint64_t[blocks]());
-  digit_.reset(new std::uint64_t[blocks]());
-  cur_ = end_ = base_ = buffer_.get();
-  std::memset(buffer_.get(), 0, kPadding);
-  Classify();
-}
-
 void TScanner::Classify() {
-  const char* const front = buffer_.get();
-  // Every block up to the one that holds the first padding byte, and the
-  // digit bits of one more block, all zero, to close the last run.
-  blocks_ = static_cast<std::size_t>(end_ - front) / kBlock + 1;
+  // Every whole block, then the block that holds the first byte past the
+  // window, with zeros after the window's last byte: neither white space nor
+  // digits, so every run ends there at the latest.
+  const std::size_t size = static_cast<std::size_t>(end_ - base_);
+  const std::size_t whole = size / kBlock;
+  blocks_ = whole + 1;
+  classify_(base_, whole, other_, digit_);
+  char last[kBlock] = {};
+  if (size > whole * kBlock) std::memcpy(last, base_ + whole * kBlock, size - whole * kBlock);
+  classify_(last, 1, other_ + whole, digit_ + whole);
+  // A run of digits starts where a digit follows a byte that is none, and
+  // ends where a digit precedes one. One more block lets the cursors of the
+  // number loop step past the last: a first digit there stops them.
+  std::uint64_t before = 0;
   for (std::size_t block = 0; block < blocks_; ++block) {
-    const TBlockBits bits = ClassifyBlock(front + block * kBlock);
-    other_[block] = ~(bits.space | bits.digit);
-    digit_[block + 1] = bits.digit;
+    const std::uint64_t digit = digit_[block];
+    const std::uint64_t after = block + 1 < blocks_ ? digit_[block + 1] : 0;
+    run_firsts_[block] = digit & ~((digit << 1) | (before >> 63));
+    run_lasts_[block] = digit & ~((digit >> 1) | (after << 63));
+    before = digit;
   }
-  digit_[blocks_ + 1] = 0;
-}
-
-// A run of digits starts where a digit follows a byte that is none.
-std::uint64_t TScanner::RunFirsts(std::size_t block) const {
-  const std::uint64_t digit = digit_[block + 1];
-  return digit & ~((digit << 1) | (digit_[block] >> 63));
-}
-
-// And it ends where a digit precedes a byte that is none.
-std::uint64_t TScanner::RunLasts(std::size_t block) const {
-  const std::uint64_t digit = digit_[block + 1];
-  return digit & ~((digit >> 1) | (digit_[block + 2] << 63));
+  run_firsts_[blocks_] = 1;
+  run_lasts_[blocks_] = 0;
 }
 
 std::size_t TScanner::NextOther(std::size_t at) const {
-  // The padding is neither, so this ends at the end of the data.
+  // The bytes past the window are neither, so this ends at its end.
   std::uint64_t bits = other_[at / kBlock] >> (at % kBlock);
   while (bits == 0) {
     at = (at | (kBlock - 1)) + 1;
@@ -93,25 +89,23 @@ std::size_t TScanner::NextOther(std::size_t at) const {
 }
 
 bool TScanner::Refill(const char* keep) {
-  if (in_ == nullptr ? rest_.empty() : !*in_) return false;
-  const std::size_t kept = static_cast<std::size_t>(end_ - keep);
-  char* front = buffer_.get();
-  base_offset_ += static_cast<std::size_t>(keep - base_);
-  std::memmove(front, keep, kept);
-  cur_ = front + (cur_ - keep);
-  base_ = front;
-  std::size_t got = 0;
-  const std::size_t room = capacity_ - kept;
-  if (in_ != nullptr) {
-    in_->read(front + kept, static_cast<std::streamsize>(room));
-    got = static_cast<std::size_t>(in_->gcount());
-  } else {
-    got = std::min(room, rest_.size());
-    std::memcpy(front + kept, rest_.data(), got);
-    rest_.remove_prefix(got);
+  if (in_ == nullptr) {
+    if (end_ == text_end_) return false;
+    base_offset_ += static_cast<std::size_t>(keep - base_);
+    base_ = keep;
+    end_ = keep + std::min(static_cast<std::size_t>(text_end_ - keep), kWindow);
+    Classify();
+    return true;
   }
-  end_ = front + kept + got;
-  std::memset(const_cast<char*>(end_), 0, kPadding);
+  if (!*in_) return false;
+  const std::size_t kept = static_cast<std::size_t>(end_ - keep);
+  base_offset_ += static_cast<std::size_t>(keep - base_);
+  std::memmove(buffer_, keep, kept);
+  cur_ = buffer_ + (cur_ - keep);
+  base_ = buffer_;
+  in_->read(buffer_ + kept, static_cast<std::streamsize>(kWindow - kept));
+  const std::size_t got = static_cast<std::size_t>(in_->gcount());
+  end_ = buffer_ + kept + got;
   Classify();
   return got > 0;
 }
@@ -191,51 +185,19 @@ TScanStatus TScanner::ReadNumberSlow(std::uint32_t& value, TSpan& span) {
 }
 
 unsigned TScanner::ReadNumbersFast(std::uint32_t* values, unsigned count, TSpan* spans) {
-  return spans != nullptr ? ReadNumbersFast<true>(values, count, spans)
-                          : ReadNumbersFast<false>(values, count, spans);
-}
-
-template <bool kWithSpans>
-unsigned TScanner::ReadNumbersFast(std::uint32_t* values, unsigned count, TSpan* spans) {
-  // Two cursors walk the first and the last digits of the runs of digits in
-  // the buffer. They move on by clearing one bit, so finding the next number
-  // does not wait for the arithmetic of the one before. Between two numbers
-  // there may be only white space: nothing else comes before the first byte
-  // that is neither, found once.
-  const char* const front = buffer_.get();
-  const std::size_t end = static_cast<std::size_t>(end_ - front);
-  std::size_t at = static_cast<std::size_t>(cur_ - front);
-  const std::size_t other = NextOther(at);
-  const std::uint64_t from_here = ~std::uint64_t{0} << (at % kBlock);
-  std::size_t first_block = at / kBlock, last_block = first_block;
-  std::uint64_t firsts = RunFirsts(first_block) & from_here;
-  std::uint64_t lasts = RunLasts(last_block) & from_here;
-  unsigned read = 0;
-  while (read < count) {
-    while (firsts == 0) {
-      if (++first_block >= blocks_) goto done;
-      firsts = RunFirsts(first_block);
-    }
-    while (lasts == 0) {
-      if (++last_block >= blocks_) goto done;
-      lasts = RunLasts(last_block);
-    }
-    const std::size_t first =
-        first_block * kBlock + static_cast<std::size_t>(std::countr_zero(firsts));
-    const std::size_t past =
-        last_block * kBlock + static_cast<std::size_t>(std::countr_zero(lasts)) + 1;
-    // A sign, a word or anything else before the digits, a long number, or
-    // one that may go on after the next refill: the long way.
-    if (other < first || past - first > 8 || past >= end) break;
-    values[read] = swar::ParseDigits(swar::Load(front + first), static_cast<unsigned>(past - first));
-    if constexpr (kWithSpans) spans[read] = {OffsetOf(front + first), past - first};
-    firsts &= firsts - 1;
-    lasts &= lasts - 1;
-    at = past;
-    ++read;
+  // Between two numbers there may be only white space: nothing else comes
+  // before the first byte that is neither, found once. A number is parsed
+  // from an eight-byte load, so one that starts in the last eight bytes of
+  // the window goes the long way.
+  const std::size_t size = static_cast<std::size_t>(end_ - base_);
+  std::size_t at = static_cast<std::size_t>(cur_ - base_);
+  const TRunWindow window{base_, run_firsts_, run_lasts_,
+                          std::min(NextOther(at), size > 8 ? size - 8 : 0)};
+  const unsigned read = read_runs_(window, at, values, count, spans);
+  cur_ = base_ + at;
+  if (spans != nullptr) {
+    for (unsigned i = 0; i < read; ++i) spans[i].offset += base_offset_;
   }
-done:
-  cur_ = front + at;
   return read;
 }
 

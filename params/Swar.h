@@ -53,7 +53,8 @@ inline unsigned PackHighBits(std::uint64_t mask) {
 inline std::uint32_t ParseDigits(std::uint64_t x, unsigned count) {
   // Shift the digits to the top so that the bytes below act as leading zeros;
   // subtracting '0' first cannot borrow out of a digit byte.
-  std::uint64_t v = (x - Repeat('0')) << (8 * (8 - count));
+  // The shift is taken modulo 64, which the hardware does anyway.
+  std::uint64_t v = (x - Repeat('0')) << ((0u - 8 * count) & 63);
   v = v * 10 + (v >> 8);
   v = (((v & 0x000000FF000000FFull) * (100 + (1000000ull << 32))) +
        (((v >> 16) & 0x000000FF000000FFull) * (1 + (10000ull << 32)))) >>

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "params/IgnReader.h"
+#include "params/SimdPath.h"
 #include "params/reference/ReferenceReader.h"
 
 namespace ign {
@@ -56,9 +57,17 @@ class TTextMaker {
       case 4:
         return Digits(1 + Pick(25));
       case 5: {
-        static const std::string kOdd[] = {"x",      "-",        "+",          "--5",
-                                           "12abc",  "7-3",      "bike",       "END1",
-                                           "\xC3\xA4", "ZANTROVA_KEY37", std::string(300, 'L')};
+        static const std::string kOdd[] = {"x",
+                                           "-",
+                                           "+",
+                                           "--5",
+                                           "12abc",
+                                           "7-3",
+                                           "bike",
+                                           "END1",
+                                           "\xC3\xA4",
+                                           "ZANTROVA_KEY37",
+                                           std::string(300, 'L')};
         return kOdd[Pick(std::size(kOdd))];
       }
       default:
@@ -69,18 +78,26 @@ class TTextMaker {
   std::mt19937 random_;
 };
 
-TEST(Agreement, ReaderMatchesPlainReading) {
-  TTextMaker maker(20061);
-  for (int round = 0; round < 3000; ++round) {
-    const std::string text = maker.Make(round % 50 == 0 ? 40000 : 1 + round % 400);
-    TParameterSet expected, from_memory, from_stream;
-    const bool matched = reference::Read(text, expected);
-    EXPECT_EQ(ReadIgn2005(text, from_memory), matched);
-    std::istringstream in(text);
-    EXPECT_EQ(ReadIgn2005(in, from_stream), matched);
-    ASSERT_EQ(0, std::memcmp(&expected, &from_memory, sizeof expected)) << "round " << round;
-    ASSERT_EQ(0, std::memcmp(&expected, &from_stream, sizeof expected)) << "round " << round;
+// Every instruction path this machine can run must read as the plain
+// reading does.
+TEST(Agreement, ReaderMatchesPlainReadingOnEveryPath) {
+  for (const TSimdPath path : RunnablePaths()) {
+    ASSERT_TRUE(UseSimdPath(path));
+    TTextMaker maker(20061);
+    for (int round = 0; round < 3000; ++round) {
+      const std::string text = maker.Make(round % 50 == 0 ? 40000 : 1 + round % 400);
+      TParameterSet expected, from_memory, from_stream;
+      const bool matched = reference::Read(text, expected);
+      EXPECT_EQ(ReadIgn2005(text, from_memory), matched);
+      std::istringstream in(text);
+      EXPECT_EQ(ReadIgn2005(in, from_stream), matched);
+      ASSERT_EQ(0, std::memcmp(&expected, &from_memory, sizeof expected))
+          << SimdPathName(path) << " round " << round;
+      ASSERT_EQ(0, std::memcmp(&expected, &from_stream, sizeof expected))
+          << SimdPathName(path) << " round " << round;
+    }
   }
+  UseSimdPath(RunnablePaths().back());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "params/Scanner.h"
+#include "params/SimdPath.h"
 
 namespace ign {
 namespace {
@@ -21,9 +22,10 @@ std::vector<std::string> Scan(TScanner& scanner, const std::string& plan) {
       if (!scanner.ReadToken(token)) {
         out.push_back("eof");
       } else {
-        out.push_back(token.too_long ? "long:" + std::to_string(token.length) + "@" +
-                                           std::to_string(token.offset)
-                                     : std::string(token.text) + "@" + std::to_string(token.offset));
+        out.push_back(token.too_long
+                          ? "long:" + std::to_string(token.length) + "@" +
+                                std::to_string(token.offset)
+                          : std::string(token.text) + "@" + std::to_string(token.offset));
       }
     } else {
       const TScanStatus status = step == 'u' ? scanner.ReadUnsigned(u) : scanner.ReadSigned(d);
@@ -58,13 +60,17 @@ TEST(Scanner, Semantics) {
       {"\xC3\xA4x 1", "tu", {"\xC3\xA4x@0", "num:1"}},
       {"7-3", "ut", {"num:7", "-3@1"}},
   };
-  for (const TScanCase& c : cases) {
-    TScanner memory(c.text);
-    EXPECT_EQ(Scan(memory, c.plan), c.expected) << c.text;
-    std::istringstream in(c.text);
-    TScanner stream(in);
-    EXPECT_EQ(Scan(stream, c.plan), c.expected) << "stream: " << c.text;
+  for (const TSimdPath path : RunnablePaths()) {
+    UseSimdPath(path);
+    for (const TScanCase& c : cases) {
+      TScanner memory(c.text);
+      EXPECT_EQ(Scan(memory, c.plan), c.expected) << SimdPathName(path) << ": " << c.text;
+      std::istringstream in(c.text);
+      TScanner stream(in);
+      EXPECT_EQ(Scan(stream, c.plan), c.expected) << SimdPathName(path) << " stream: " << c.text;
+    }
   }
+  UseSimdPath(RunnablePaths().back());
 }
 
 TEST(Scanner, TokenLimit) {
@@ -98,7 +104,8 @@ TEST(Scanner, StreamBufferBoundaries) {
 TEST(Scanner, NumberRuns) {
   // A run stops at the first position without a number; the places of the
   // numbers it read are reported.
-  TScanner scanner(std::string("  -42 7 +3 x 9"));
+  const std::string text = "  -42 7 +3 x 9";  // read in place: it outlives the scanner
+  TScanner scanner(text);
   std::uint32_t values[5] = {};
   TScanner::TSpan spans[5] = {};
   TScanStatus stop;
@@ -119,6 +126,7 @@ TEST(Scanner, NumberRuns) {
 TEST(Scanner, FastPathAgreesWithPlainDigits) {
   std::string text;
   std::vector<std::uint32_t> expected;
+  std::string last;
   std::uint32_t seed = 12345;
   for (int i = 0; i < 30000; ++i) {
     seed = seed * 1103515245u + 12345u;
@@ -132,19 +140,28 @@ TEST(Scanner, FastPathAgreesWithPlainDigits) {
       value = value * 10 + static_cast<std::uint32_t>(c - '0');
     }
     text += std::string(1 + (seed >> 4) % 12, (seed & 1) ? ' ' : '\n') + number;
+    last = number;
     expected.push_back(value);
   }
-  std::vector<std::uint32_t> from_memory(expected.size()), from_stream(expected.size());
-  TScanStatus stop;
-  TScanner memory(text);
-  EXPECT_EQ(memory.ReadNumbers(from_memory.data(), static_cast<unsigned>(expected.size()), stop),
-            expected.size());
-  std::istringstream in(text);
-  TScanner stream(in);
-  EXPECT_EQ(stream.ReadNumbers(from_stream.data(), static_cast<unsigned>(expected.size()), stop),
-            expected.size());
-  EXPECT_EQ(from_memory, expected);
-  EXPECT_EQ(from_stream, expected);
+  const unsigned count = static_cast<unsigned>(expected.size());
+  for (const TSimdPath path : RunnablePaths()) {
+    UseSimdPath(path);
+    std::vector<std::uint32_t> from_memory(count), from_stream(count), with_places(count);
+    std::vector<TScanner::TSpan> places(count);
+    TScanStatus stop;
+    TScanner memory(text);
+    EXPECT_EQ(memory.ReadNumbers(from_memory.data(), count, stop), count);
+    std::istringstream in(text);
+    TScanner stream(in);
+    EXPECT_EQ(stream.ReadNumbers(from_stream.data(), count, stop), count);
+    TScanner placed(text);
+    EXPECT_EQ(placed.ReadNumbers(with_places.data(), count, stop, places.data()), count);
+    EXPECT_EQ(from_memory, expected) << SimdPathName(path);
+    EXPECT_EQ(from_stream, expected) << SimdPathName(path);
+    EXPECT_EQ(with_places, expected) << SimdPathName(path);
+    EXPECT_EQ(text.substr(places.back().offset, places.back().length), last) << SimdPathName(path);
+  }
+  UseSimdPath(RunnablePaths().back());
 }
 
 }  // namespace

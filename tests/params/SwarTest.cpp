@@ -4,6 +4,7 @@
 #include <string>
 
 #include "params/Classify.h"
+#include "params/SimdPath.h"
 #include "params/Swar.h"
 
 namespace ign::swar {
@@ -49,8 +50,8 @@ TEST(Swar, ParseDigitsOfEveryLength) {
 namespace ign {
 namespace {
 
-// The vector and the word-wide classification must give the same bits, and
-// both the bits of a plain byte test.
+// The vector and the word-wide classification, and the block runs of every
+// path, must give the bits of a plain byte test.
 TEST(Classify, BlocksAgreeWithBytes) {
   char block[64];
   for (int byte = 0; byte < 256; ++byte) {
@@ -69,6 +70,12 @@ TEST(Classify, BlocksAgreeWithBytes) {
       ASSERT_EQ(fast.digit, digit) << byte << " at " << at;
       ASSERT_EQ(portable.space, space) << byte << " at " << at;
       ASSERT_EQ(portable.digit, digit) << byte << " at " << at;
+      for (const TSimdPath path : RunnablePaths()) {
+        std::uint64_t other_bits = 0, digit_bits = 0;
+        ClassifierFor(path)(block, 1, &other_bits, &digit_bits);
+        ASSERT_EQ(other_bits, ~(space | digit)) << SimdPathName(path) << " " << byte;
+        ASSERT_EQ(digit_bits, digit) << SimdPathName(path) << " " << byte;
+      }
     }
   }
 }
