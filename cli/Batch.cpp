@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "cli/Messages.h"
-#include "cli/Utf8Path.h"
 #include "files/Input.h"
 #include "files/Output.h"
+#include "files/Utf8Path.h"
 #include "params/Convert.h"
 #include "report/Change.h"
 #include "report/JsonReport.h"

@@ -82,6 +82,7 @@ class TConsoleUtf8 {
 // Windows hands the arguments over in UTF-16; the narrow ones would have gone
 // through the ANSI code page and lost every other character.
 int wmain(int argc, wchar_t** wide_argv) {
+  ign::GuardStandardStreams();
   // The same bytes as on every other system: LF line ends in help, messages
   // and reports, and the converted file's CR LF untouched.
   _setmode(_fileno(stdout), _O_BINARY);

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "cli/Messages.h"
-#include "cli/Utf8Path.h"
+#include "files/Utf8Path.h"
 
 namespace ign {
 namespace {

@@ -37,6 +37,11 @@ enum class TTemporaryKind {
 // rule would follow it, and the file it names is replaced; folders, pipes and
 // devices are never replaced. Named temporaries are removed on SIGINT,
 // SIGTERM and SIGHUP.
+// On Windows every temporary is named, each file is flushed on its own and
+// moved in place with MoveFileExW; a read-only target is not replaced, and
+// a replacement keeps the target's hidden, system and archive attributes
+// but gets its folder's ACL. Temporaries are removed on Ctrl-C, Ctrl-Break
+// and the console closing; a process killed outright leaves them behind.
 class TOutputBatch {
  public:
   // The caller commits when this many files wait, so that their open
@@ -67,7 +72,7 @@ class TOutputBatch {
 
   TTemporaryKind kind_;
   std::vector<TPending> pending_;
-  std::map<std::string, int> folders_;  // open folders by name (POSIX)
+  std::map<std::string, int> folders_;  // open folders by name (POSIX only)
 };
 
 // A batch of one file.

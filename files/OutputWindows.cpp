@@ -1,34 +1,142 @@
-// The Windows side of TOutputBatch: a new file beside the target, flushed,
-// then moved over it. Windows has no links to follow here and no FIFOs.
+// The Windows side of TOutputBatch: a new file created exclusively beside the
+// target, flushed to disk, then moved over the target in one step. Windows
+// has no unnamed files, so every temporary is named.
 #ifdef _WIN32
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <random>
 #include <string>
 
 #include "files/Output.h"
+#include "files/Temporaries.h"
+#include "files/Utf8Path.h"
 
 namespace ign {
 namespace {
 
-std::wstring Wide(const std::string& utf8) {
-  const int length =
-      ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
-                        length);
-  return wide;
+// The longest name of one folder entry on NTFS, FAT and ReFS, in UTF-16 units.
+constexpr std::size_t kMostNameLength = 255;
+
+// The attributes a replacement takes over from the file it replaces.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// What Windows said, in the words of the C runtime's errno where there is one,
+// so that messages read as on POSIX systems.
+std::error_code ErrorFrom(DWORD error) {
+  int code = 0;
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+      code = ENOENT;
+      break;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT:
+      code = EACCES;
+      break;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      code = EEXIST;
+      break;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      code = ENOSPC;
+      break;
+    case ERROR_FILENAME_EXCED_RANGE:
+      code = ENAMETOOLONG;
+      break;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+      code = EINVAL;
+      break;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+      code = ENOMEM;
+      break;
+    case ERROR_TOO_MANY_OPEN_FILES:
+      code = EMFILE;
+      break;
+    default:
+      return {static_cast<int>(error), std::system_category()};
+  }
+  return {code, std::generic_category()};
 }
 
-std::error_code LastError() { return {static_cast<int>(::GetLastError()), std::system_category()}; }
+TSaveResult Failure(TSaveStatus status, std::error_code reason = {}) { return {status, reason}; }
+
+std::wstring RandomSuffix() {
+  static std::mt19937_64 random = [] {
+    std::random_device seed;
+    return std::mt19937_64(static_cast<std::uint64_t>(seed()) << 32 ^ seed());
+  }();
+  wchar_t suffix[24];
+  std::swprintf(suffix, std::size(suffix), L".%016llx", static_cast<unsigned long long>(random()));
+  return suffix;
+}
+
+// The file that the link `path` names, as Windows follows it. Only
+// privileged users may make links on Windows; they are followed as on POSIX
+// systems, so that the link stays and the file it names is replaced.
+bool FollowLink(std::wstring& path, std::error_code& reason) {
+  const HANDLE handle =
+      ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    // A link to nothing is not followed: Windows makes no file through it.
+    reason = ErrorFrom(::GetLastError());
+    return false;
+  }
+  std::wstring final(MAX_PATH, L'\0');
+  DWORD length = ::GetFinalPathNameByHandleW(handle, final.data(), static_cast<DWORD>(final.size()),
+                                             VOLUME_NAME_DOS);
+  if (length >= final.size()) {
+    final.resize(length);
+    length = ::GetFinalPathNameByHandleW(handle, final.data(), static_cast<DWORD>(final.size()),
+                                         VOLUME_NAME_DOS);
+  }
+  const DWORD error = ::GetLastError();
+  ::CloseHandle(handle);
+  if (length == 0 || length >= final.size()) {
+    reason = ErrorFrom(error);
+    return false;
+  }
+  final.resize(length);
+  path = final;
+  return true;
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 30));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr)) return false;
+    if (written == 0) {
+      ::SetLastError(ERROR_WRITE_FAULT);
+      return false;
+    }
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
 
 }  // namespace
 
 struct TOutputBatch::TPending {
-  std::wstring target;
-  std::wstring temporary;
+  std::wstring target;                 // where the file goes, links followed
+  HANDLE file = INVALID_HANDLE_VALUE;  // the new content until it is durable
+  std::wstring temporary;              // its name, or empty once it has the target's
+  int slot = -1;                       // of CreateTemporary
   bool replace = false;
+  TSaveResult result;
 };
 
 TOutputBatch::TOutputBatch(TTemporaryKind kind) : kind_(kind) {}
@@ -40,61 +148,131 @@ TOutputBatch::~TOutputBatch() {
 std::size_t TOutputBatch::Pending() const { return pending_.size(); }
 
 void TOutputBatch::Drop(TPending& file) {
+  if (file.file != INVALID_HANDLE_VALUE) ::CloseHandle(file.file);
+  file.file = INVALID_HANDLE_VALUE;
   if (!file.temporary.empty()) ::DeleteFileW(file.temporary.c_str());
+  ForgetTemporary(file.slot);
+  file.slot = -1;
   file.temporary.clear();
 }
 
 TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes, bool replace) {
-  if (target.empty()) return {TSaveStatus::kOpenError, {}};
+  if (target.empty()) return Failure(TSaveStatus::kOpenError, {ENOENT, std::generic_category()});
   TPending file;
-  file.target = Wide(target);
   file.replace = replace;
-  const DWORD attributes = ::GetFileAttributesW(file.target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES) {
-    if (!replace) return {TSaveStatus::kExists, {}};
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return {TSaveStatus::kOpenError, {}};
+  std::error_code reason;
+  if (!WideFromUtf8(target, file.target, reason)) return Failure(TSaveStatus::kOpenError, reason);
+
+  DWORD attributes = ::GetFileAttributesW(file.target.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    // A missing folder on the way is ERROR_PATH_NOT_FOUND and fails here.
+    if (const DWORD error = ::GetLastError(); error != ERROR_FILE_NOT_FOUND) {
+      return Failure(TSaveStatus::kOpenError, ErrorFrom(error));
+    }
+    attributes = 0;
+  } else {
+    // Anything of that name counts, a link too.
+    if (!replace) return Failure(TSaveStatus::kExists);
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      if (!FollowLink(file.target, reason)) return Failure(TSaveStatus::kOpenError, reason);
+      attributes = ::GetFileAttributesW(file.target.c_str());
+      if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return Failure(TSaveStatus::kOpenError, ErrorFrom(::GetLastError()));
+      }
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      return Failure(TSaveStatus::kOpenError, {EISDIR, std::generic_category()});
+    }
+    // Read-only is how Windows keeps a file from being changed or replaced,
+    // and how a user asks for it; writing in place would fail to open too.
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return Failure(TSaveStatus::kOpenError);
   }
-  std::random_device random;
-  HANDLE handle = INVALID_HANDLE_VALUE;
-  for (int attempt = 0; attempt < 16 && handle == INVALID_HANDLE_VALUE; ++attempt) {
-    file.temporary = file.target + L"." + std::to_wstring(random()) + L".tmp";
-    handle = ::CreateFileW(file.temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
+
+  const std::size_t slash = file.target.find_last_of(L"\\/:");
+  const std::wstring folder = slash == std::wstring::npos ? L"" : file.target.substr(0, slash + 1);
+  const std::wstring name =
+      slash == std::wstring::npos ? file.target : file.target.substr(slash + 1);
+  if (name.empty() || name == L"." || name == L"..") {
+    return Failure(TSaveStatus::kOpenError, {EISDIR, std::generic_category()});
   }
-  if (handle == INVALID_HANDLE_VALUE) return {TSaveStatus::kOpenError, LastError()};
-  DWORD written = 0;
-  const bool whole =
-      ::WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-      written == bytes.size() && ::FlushFileBuffers(handle);
-  const std::error_code reason = whole ? std::error_code() : LastError();
-  ::CloseHandle(handle);
-  if (!whole) {
+  // Found now, before a byte is written, rather than when the name is made.
+  if (name.size() > kMostNameLength) {
+    return Failure(TSaveStatus::kOpenError, {ENAMETOOLONG, std::generic_category()});
+  }
+
+  const DWORD created_attributes =
+      (attributes & kKeptAttributes) != 0 ? attributes & kKeptAttributes : FILE_ATTRIBUTE_NORMAL;
+  DWORD error = ERROR_TOO_MANY_OPEN_FILES;  // when every slot is taken
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    // ".NAME.<hex>.tmp"; long names are cut so that the suffix fits.
+    const std::wstring temporary = folder + L"." + name.substr(0, 100) + RandomSuffix() + L".tmp";
+    // Exclusive: no file or link of that name can be written through.
+    // Unshared, so that no one reads or changes it until it is in place.
+    file.slot = CreateTemporary(temporary, [&] {
+      file.file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                created_attributes, nullptr);
+      error = ::GetLastError();
+      return file.file != INVALID_HANDLE_VALUE;
+    });
+    if (file.file != INVALID_HANDLE_VALUE) {
+      file.temporary = temporary;
+      break;
+    }
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+  }
+  if (file.file == INVALID_HANDLE_VALUE) return Failure(TSaveStatus::kOpenError, ErrorFrom(error));
+
+  if (!WriteAll(file.file, bytes)) {
+    const TSaveResult failed = Failure(TSaveStatus::kWriteError, ErrorFrom(::GetLastError()));
     Drop(file);
-    return {TSaveStatus::kWriteError, reason};
+    return failed;
   }
   pending_.push_back(std::move(file));
   return {};
 }
 
-// Each file was flushed as it was written.
-void TOutputBatch::MakeDurable() {}
+// Every waiting file's content on disk before any takes its name. Windows
+// has no flush of a whole file system that a user may call, so each file is
+// flushed on its own. A file is closed after, as an open one cannot be moved.
+void TOutputBatch::MakeDurable() {
+  for (TPending& file : pending_) {
+    if (!::FlushFileBuffers(file.file)) {
+      file.result = Failure(TSaveStatus::kWriteError, ErrorFrom(::GetLastError()));
+    }
+    if (!::CloseHandle(file.file) && file.result.status == TSaveStatus::kSaved) {
+      file.result = Failure(TSaveStatus::kWriteError, ErrorFrom(::GetLastError()));
+    }
+    file.file = INVALID_HANDLE_VALUE;
+  }
+}
 
 std::vector<TSaveResult> TOutputBatch::Commit() {
   MakeDurable();
   std::vector<TSaveResult> results;
+  results.reserve(pending_.size());
   for (TPending& file : pending_) {
-    const DWORD flags = MOVEFILE_WRITE_THROUGH | (file.replace ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (::MoveFileExW(file.temporary.c_str(), file.target.c_str(), flags)) {
-      file.temporary.clear();
-      results.push_back({});
-    } else if (::GetLastError() == ERROR_ALREADY_EXISTS || ::GetLastError() == ERROR_FILE_EXISTS) {
-      results.push_back({TSaveStatus::kExists, {}});
-    } else {
-      results.push_back({TSaveStatus::kWriteError, LastError()});
+    if (file.result.status == TSaveStatus::kSaved) {
+      // Write-through: done once the new name is on the disk. Without
+      // REPLACE_EXISTING the test for an existing target and the move are one
+      // step, so that a file made meanwhile is never lost. A target that
+      // another program holds open without sharing deletion, as most open
+      // files, is not replaced.
+      const DWORD flags = MOVEFILE_WRITE_THROUGH | (file.replace ? MOVEFILE_REPLACE_EXISTING : 0);
+      if (::MoveFileExW(file.temporary.c_str(), file.target.c_str(), flags)) {
+        ForgetTemporary(file.slot);
+        file.slot = -1;
+        file.temporary.clear();
+      } else if (const DWORD error = ::GetLastError();
+                 error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+        file.result = Failure(TSaveStatus::kExists);
+      } else {
+        file.result = Failure(TSaveStatus::kWriteError, ErrorFrom(error));
+      }
     }
-    Drop(file);
+    results.push_back(file.result);
   }
+  for (TPending& file : pending_) Drop(file);
   pending_.clear();
   return results;
 }

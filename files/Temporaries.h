@@ -1,17 +1,33 @@
-// The named temporary files of this process, removed when SIGINT, SIGTERM or
-// SIGHUP ends it, as an interrupted save must leave nothing behind.
+// The named temporary files of this process, removed when it is ended from
+// outside (SIGINT, SIGTERM, SIGHUP; on Windows Ctrl-C, Ctrl-Break and the
+// console closing), as an interrupted save must leave nothing behind.
 #pragma once
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace ign {
+
+#ifdef _WIN32
+
+// Calls `create`, which makes the temporary file `path`, and remembers the
+// path until Forget when it did; installs the console handler on first use.
+// No console event can come between the two, as its handler runs on a thread
+// of its own. Returns a slot number, or -1 when `create` failed, every slot
+// is taken (then `create` is not called) or the process is ending.
+int CreateTemporary(const std::wstring& path, const std::function<bool()>& create);
+
+#else
 
 // Remembers `name` in the folder open as `folder` until Forget; installs the
 // signal handlers on first use. Returns a slot number, or -1 when every slot
 // is taken (the caller then must not create the file).
 int RememberTemporary(int folder, std::string_view name);
 
-// Stops remembering a slot of RememberTemporary; -1 is ignored.
+#endif
+
+// Stops remembering a slot; -1 is ignored.
 void ForgetTemporary(int slot);
 
 }  // namespace ign

@@ -7,6 +7,15 @@ namespace {
 
 bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7f; }
 
+// On Windows the backslash separates folders, and a doubled one before a
+// folder named "2024" would garble the name; no file name there can hold a
+// control character, so a backslash with digits is always a folder.
+#ifdef _WIN32
+constexpr bool kBackslashSeparates = true;
+#else
+constexpr bool kBackslashSeparates = false;
+#endif
+
 void AppendOctal(std::string& out, unsigned char c) {
   char escaped[5];
   std::snprintf(escaped, sizeof escaped, "\\%03o", c);
@@ -28,7 +37,7 @@ std::string QuoteForTerminal(std::string_view text) {
       AppendOctal(out, c);
       AppendOctal(out, next);
       ++i;
-    } else if (c == '\\' && next >= '0' && next <= '7') {
+    } else if (c == '\\' && next >= '0' && next <= '7' && !kBackslashSeparates) {
       out += "\\\\";
     } else {
       out += static_cast<char>(c);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/Utf8Path.h"
+#include "files/Utf8Path.h"
 #include "params/IgnWriter.h"
 #include "tests/cli/RunProgram.h"
 
@@ -245,7 +245,8 @@ TEST(ConvertCommand, NamesBeyondAsciiWorkAsAnyOther) {
             Converted(kKart));
   run = RunConvert({missing, "-o", output});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "ign-convert: " + missing + ": Open file error! (No such file or directory)\n");
+  EXPECT_EQ(run.err,
+            "ign-convert: " + missing + ": Open file error! (No such file or directory)\n");
   run = RunConvert({input, "-o", output});
   EXPECT_EQ(run.err, "ign-convert: " + output + ": Output file exists (use -f to replace it)\n");
   EXPECT_EQ(folder.Names(),
@@ -304,7 +305,7 @@ TEST(ConvertCommand, OutputThatAnotherProgramReadsIsReplacedOnlyWhereTheSystemAl
   reader.close();
 #ifdef _WIN32
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "ign-convert: " + out + ": Write file error!\n");
+  EXPECT_EQ(run.err, "ign-convert: " + out + ": Write file error! (Permission denied)\n");
   EXPECT_EQ(ReadBytes(out), "keep me");
 #else
   EXPECT_EQ(run.status, 0) << run.err;
@@ -315,6 +316,8 @@ TEST(ConvertCommand, OutputThatAnotherProgramReadsIsReplacedOnlyWhereTheSystemAl
 
 // Standard output: what did not arrive is a failure, whatever printed it.
 TEST(StandardOutput, LostOutputFailsWithWriteError) {
+  if (!kHasPosixShell)
+    GTEST_SKIP() << "needs a POSIX shell to send standard output to /dev/full or close it";
   const std::vector<std::vector<std::string>> cases = {
       {"--help"},
       {"--version"},
@@ -338,11 +341,17 @@ TEST(Messages, ControlCharactersInNamesAreQuoted) {
   const std::string name = folder / "a\033]0;owned\007\x7f\xc2\x9b.ign";
   const TRunResult run = RunConvert({name, "-o", folder / "out.ign"});
   EXPECT_EQ(run.status, 1);
+#ifdef _WIN32
+  const std::string reason = "Invalid argument";  // no name there may hold a control character
+#else
+  const std::string reason = "No such file or directory";
+#endif
   EXPECT_EQ(run.err, "ign-convert: " + (folder / "a\\033]0;owned\\007\\177\\302\\233.ign") +
-                         ": Open file error! (No such file or directory)\n");
+                         ": Open file error! (" + reason + ")\n");
 }
 
 TEST(Messages, ClosedStandardInputCannotBeOpened) {
+  if (!kHasPosixShell) GTEST_SKIP() << "needs a POSIX shell to close standard input";
   TTempFolder folder;
   const TRunResult run = RunConvertInShell("exec \"$0\" \"$@\" <&-", {"-", "-o", folder / "o.ign"});
   EXPECT_EQ(run.status, 1);
@@ -353,6 +362,8 @@ TEST(Messages, ClosedStandardInputCannotBeOpened) {
 // Inputs go through the reader's buffer: an endless run of one token costs
 // no more memory than a small file.
 TEST(Memory, LongInputReadInBoundedMemory) {
+  if (!kHasPosixShell)
+    GTEST_SKIP() << "needs a POSIX shell for ulimit -v and a pipe from /dev/zero";
 #ifdef IGN_SANITIZED
   GTEST_SKIP() << "an address-space limit does not work with AddressSanitizer";
 #endif
@@ -385,6 +396,7 @@ TEST(Memory, LongInputConvertedButNotChecked) {
 // Whatever one input costs, the inputs after it are still converted, and a
 // failure names its file.
 TEST(Memory, OneCostlyInputDoesNotStopTheBatch) {
+  if (!kHasPosixShell) GTEST_SKIP() << "needs a POSIX shell for ulimit -v";
 #ifdef IGN_SANITIZED
   GTEST_SKIP() << "an address-space limit does not work with AddressSanitizer";
 #endif

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "cli/Utf8Path.h"
+#include "files/Utf8Path.h"
 
 namespace ign::test {
 namespace fs = std::filesystem;

@@ -22,14 +22,17 @@ TRunResult RunConvert(std::vector<std::string> args, std::string_view input = {}
 
 #ifdef _WIN32
 inline constexpr bool kCanLimitFileSize = false;
+inline constexpr bool kHasPosixShell = false;
 inline constexpr const char* kNullDevice = "NUL";
 #else
 inline constexpr bool kCanLimitFileSize = true;
+inline constexpr bool kHasPosixShell = true;
 inline constexpr const char* kNullDevice = "/dev/null";
 #endif
 
-// POSIX systems: runs the program through `sh -c SCRIPT`, in which "$0" is the program and
-// "$@" the arguments, for redirections and limits of the shell's own.
+// Runs the program through `sh -c SCRIPT`, in which "$0" is the program and
+// "$@" the arguments, for redirections and limits of the shell's own. Only
+// where there is a POSIX shell (kHasPosixShell); elsewhere it throws.
 TRunResult RunConvertInShell(std::string_view script, std::vector<std::string> args);
 
 // A fresh empty folder, removed with everything in it at the end of a test.

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "cli/Utf8Path.h"
+#include "files/Utf8Path.h"
 #include "tests/cli/RunProgram.h"
 
 namespace ign::test {
@@ -115,6 +115,10 @@ TRunResult RunConvert(std::vector<std::string> args, std::string_view input, lon
   CloseHandle(process.hProcess);
   result.status = static_cast<int>(code);
   return result;
+}
+
+TRunResult RunConvertInShell(std::string_view, std::vector<std::string>) {
+  Fail("no POSIX shell on Windows (see kHasPosixShell)");
 }
 
 }  // namespace ign::test
