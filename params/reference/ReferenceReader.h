@@ -34,7 +34,8 @@ class TPlainScanner {
     if (at < text_.size() && (text_[at] == '-' || text_[at] == '+')) negative = text_[at++] == '-';
     if (at == text_.size() || !IsDigit(text_[at])) return false;
     std::uint32_t magnitude = 0;
-    while (at < text_.size() && IsDigit(text_[at])) magnitude = magnitude * 10 + (text_[at++] - '0');
+    while (at < text_.size() && IsDigit(text_[at]))
+      magnitude = magnitude * 10 + (text_[at++] - '0');
     at_ = at;
     value = negative ? 0u - magnitude : magnitude;
     return true;
