@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "bench/Example.h"
 #include "bench/PlainTranscription.h"
 #include "params/Convert.h"
 #include "params/IgnReader.h"
@@ -20,15 +21,7 @@
 
 namespace {
 
-const std::string& Example() {
-  static const std::string text = [] {
-    std::ifstream in(IGN_EXAMPLES_DIR "/two-stroke-125.ign", std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }();
-  return text;
-}
+using ign::bench::Example;
 
 void BM_Read(benchmark::State& state) {
   const std::string& text = Example();

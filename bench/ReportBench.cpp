@@ -12,6 +12,7 @@
 #include <streambuf>
 #include <string>
 
+#include "bench/Example.h"
 #include "params/Convert.h"
 #include "report/JsonReport.h"
 #include "report/Reporter.h"
@@ -52,15 +53,7 @@ class TNullBuffer final : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
-const std::string& Example() {
-  static const std::string text = [] {
-    std::ifstream in(IGN_EXAMPLES_DIR "/two-stroke-125.ign", std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }();
-  return text;
-}
+using ign::bench::Example;
 
 // The peak above what was held when the measured work began.
 void CountPeak(benchmark::State& state, std::size_t before, std::size_t input) {

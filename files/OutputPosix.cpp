@@ -379,13 +379,6 @@ std::vector<TSaveResult> TOutputBatch::Commit() {
   return results;
 }
 
-TSaveResult SaveFile(const std::string& target, std::string_view bytes, bool replace) {
-  TOutputBatch batch;
-  const TSaveResult added = batch.Add(target, bytes, replace);
-  if (added.status != TSaveStatus::kSaved) return added;
-  return batch.Commit().front();
-}
-
 }  // namespace ign
 
 #endif  // _WIN32
