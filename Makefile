@@ -87,6 +87,7 @@ fuzz: deps-test
 # whole conversion and its ratio to the plain fscanf/fprintf transcription.
 bench: build-all
 	build/bin/params_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+	build/bin/report_bench
 	bench/startup/run.sh build 15
 	bench/batch/run.sh build 7
 
