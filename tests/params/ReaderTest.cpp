@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <functional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ struct TReadCase {
   std::string text;
   std::function<void(const TParameterSet&)> check;
 };
+
+// Test listings show a case by its name, not by its bytes.
+void PrintTo(const TReadCase& c, std::ostream* out) { *out << c.name; }
 
 class ReaderCases : public ::testing::TestWithParam<TReadCase> {};
 
