@@ -98,9 +98,8 @@ bool TInputFile::Open(const std::string& name, std::error_code& reason) {
     IGN_CLOSE(descriptor);
     return false;
   }
-#ifndef _WIN32
-  ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-#endif
+  // Only regular files get here, and their reads ignore O_NONBLOCK: it
+  // stays, at no cost, rather than taking two more calls a file.
   buffer_.descriptor = descriptor;
   owned_ = true;
   return true;

@@ -47,11 +47,15 @@ bool MayFollow(const struct stat& link, const struct stat& folder) {
 }
 
 // The mode a file created with 0666 gets here. The mask can only be read by
-// setting it; it is put back at once.
+// setting it; it is put back at once, and read once: the programs never
+// change it.
 mode_t CreationMode() {
-  const mode_t mask = ::umask(022);
-  ::umask(mask);
-  return 0666 & ~mask;
+  static const mode_t mode = [] {
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+  }();
+  return mode;
 }
 
 std::string RandomSuffix() {
@@ -296,16 +300,12 @@ bool RenameNoReplace(int folder, const std::string& from, const std::string& to)
 void TOutputBatch::MakeDurable() {
 #ifdef __linux__
   if (pending_.size() > 1) {
-    std::map<dev_t, int> synced;  // file system, errno of its syncfs
+    // A file lives on its folder's file system: one syncfs per folder.
+    std::map<int, int> synced;  // folder, errno of the syncfs of its file system
     for (TPending& file : pending_) {
-      struct stat status;
-      if (::fstat(file.file, &status) != 0) {
-        file.result = Failure(TSaveStatus::kWriteError, LastError());
-        continue;
-      }
-      auto done = synced.find(status.st_dev);
+      auto done = synced.find(file.folder);
       if (done == synced.end()) {
-        done = synced.emplace(status.st_dev, ::syncfs(file.file) == 0 ? 0 : errno).first;
+        done = synced.emplace(file.folder, ::syncfs(file.folder) == 0 ? 0 : errno).first;
       }
       // Collects a write-back error of this very file, which syncfs may
       // have reported to another descriptor.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "params/KeyTable.h"
@@ -14,6 +15,19 @@ constexpr std::size_t kShownTokenLength = 40;
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Lines are some hundred bytes long: jumping from one line end to the next
+// beats looking at every byte.
+std::size_t CountLineEnds(const char* from, const char* to) {
+  std::size_t count = 0;
+  while (from < to) {
+    const void* end = std::memchr(from, '\n', static_cast<std::size_t>(to - from));
+    if (end == nullptr) break;
+    from = static_cast<const char*>(end) + 1;
+    ++count;
+  }
+  return count;
+}
 
 std::size_t KeyNumber(const TKeyRule& key) {
   return static_cast<std::size_t>(&key - KeyTable().data());
@@ -71,14 +85,12 @@ void TReporter::OnInput(std::string_view text) {
 void TReporter::OnInputTooLarge() { too_large_ = true; }
 
 std::size_t TReporter::LineOf(std::size_t offset) {
-  // The reader reports in the order of the text, so the count only moves on.
+  // The reader reports in the order of the text, so the count mostly moves on.
   offset = std::min(offset, text_.size());
   if (offset >= line_offset_) {
-    line_ += static_cast<std::size_t>(
-        std::count(text_.begin() + line_offset_, text_.begin() + offset, '\n'));
+    line_ += CountLineEnds(text_.data() + line_offset_, text_.data() + offset);
   } else {
-    line_ -= static_cast<std::size_t>(
-        std::count(text_.begin() + offset, text_.begin() + line_offset_, '\n'));
+    line_ -= CountLineEnds(text_.data() + offset, text_.data() + line_offset_);
   }
   line_offset_ = offset;
   return line_;
@@ -117,6 +129,7 @@ void TReporter::OnKey(const TKeyRule& key, std::size_t offset) {
   last_note_[number] = notes_.size();
   notes_.push_back({line, TReason::kDuplicateKey, &key, 0, {}});
   values_[number].clear();
+  values_[number].reserve(key.value_count);
 }
 
 void TReporter::OnValue(const TKeyRule& key, unsigned /*index*/, const TValueRead& read) {
@@ -151,38 +164,40 @@ void TReporter::OnValue(const TKeyRule& key, unsigned /*index*/, const TValueRea
 
 void TReporter::ReportValues(const TKeyRule& key, const std::vector<TValueNote>& values,
                              const TParameterSet& written, TChangeSink& sink) const {
-  for (unsigned index = 0; index < values.size(); ++index) {
-    const TValueNote& note = values[index];
-    const TValueSlot slot = SlotOf(key, index);
-    const TEncoding encoding = slot.segment->encoding;
-    const TFate fate = FateOf(slot.segment->field);
-    const int value_written = FileValueOf(encoding, ByteAt(written, slot.offset));
+  unsigned index = 0;
+  for (const TSegment& segment : key.Segments()) {
+    const TEncoding encoding = segment.encoding;
+    const TFate fate = FateOf(segment.field);
+    for (unsigned k = 0; k < segment.count && index < values.size(); ++k, ++index) {
+      const TValueNote& note = values[index];
+      const int value_written = FileValueOf(encoding, ByteAt(written, segment.offset + k));
 
-    TChange change = ValueChange(key, index, TReason::kNotANumber);
-    change.line = note.line;
-    if (fate != TFate::kDropped) change.to = value_written;
-    if (note.status == TScanStatus::kNotANumber) {
-      change.from = note.from;
-    } else if (note.status == TScanStatus::kEndOfInput) {
-      change.reason = TReason::kEndOfFile;
-    } else {
-      change.from = note.from;
-      const std::int64_t number = FileNumber(note.from);
-      if (fate == TFate::kDropped) {
-        change.reason = TReason::kDropped;
-      } else if (fate == TFate::kReplaced) {
-        if (number == value_written) continue;
-        change.reason = TReason::kAdjusted;
-      } else if (const auto reason =
-                     ReadingReason(encoding, number, FileValueOf(encoding, note.stored))) {
-        change.reason = *reason;
-      } else if (number != value_written) {
-        change.reason = TReason::kAdjusted;  // lowered
-      } else {
-        continue;
+      // Most values arrive as the file says them: those cost no change record.
+      TReason reason = TReason::kNotANumber;
+      if (note.status == TScanStatus::kEndOfInput) {
+        reason = TReason::kEndOfFile;
+      } else if (note.status == TScanStatus::kNumber) {
+        const std::int64_t number = FileNumber(note.from);
+        if (fate == TFate::kDropped) {
+          reason = TReason::kDropped;
+        } else if (fate == TFate::kReplaced) {
+          if (number == value_written) continue;
+          reason = TReason::kAdjusted;
+        } else if (const auto read_reason =
+                       ReadingReason(encoding, number, FileValueOf(encoding, note.stored))) {
+          reason = *read_reason;
+        } else if (number != value_written) {
+          reason = TReason::kAdjusted;  // lowered
+        } else {
+          continue;
+        }
       }
+      TChange change = ValueChange(key, index, reason);
+      change.line = note.line;
+      if (fate != TFate::kDropped) change.to = value_written;
+      if (note.status != TScanStatus::kEndOfInput) change.from = note.from;
+      sink.Add(change);
     }
-    sink.Add(change);
   }
 }
 
