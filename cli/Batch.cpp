@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <deque>
 #include <iostream>
-#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -83,7 +82,7 @@ struct TDone {
   bool waits = false;  // for TOutputBatch::Commit
   bool converted = false;
   bool matched = false;  // whether there are changes to tell
-  std::unique_ptr<TReporter> reporter = std::make_unique<TReporter>();
+  TReporter reporter;
   TParameterSet written;
 };
 
@@ -129,7 +128,7 @@ class TRun {
       return;
     }
     std::string converted;
-    const bool matched = ConvertFresh(file.Stream(), converted, done.reporter.get(), &done.written);
+    const bool matched = ConvertFresh(file.Stream(), converted, &done.reporter, &done.written);
     if (file.Failed(reason)) {
       Complain(done.file, kMsgOpenFileError, reason);
       return;
@@ -175,7 +174,7 @@ class TRun {
     switch (options_.report) {
       case TReportFormat::kText: {
         TTextRows rows(std::cout, shown + ":");
-        if (done.matched) done.reporter->Report(done.written, rows);
+        if (done.matched) done.reporter.Report(done.written, rows);
         rows.Flush();
         counts = rows.Counts();
         std::cout << TextSummary(shown, done.converted, !options_.dry_run, counts) << '\n';
@@ -185,12 +184,12 @@ class TRun {
         json_->BeginFile(done.file, done.converted);
         if (done.matched) {
           TTeeSink both(*json_, counts);
-          done.reporter->Report(done.written, both);
+          done.reporter.Report(done.written, both);
         }
         json_->EndFile();
         break;
       case TReportFormat::kNone:
-        if (done.matched) done.reporter->Report(done.written, counts);
+        if (done.matched) done.reporter.Report(done.written, counts);
         if (const std::size_t count = counts.Unexpected(); count > 0) {
           Complain(done.file, std::to_string(count) + (count == 1 ? " value" : " values") +
                                   " changed unexpectedly (see --report)");

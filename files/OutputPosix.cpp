@@ -113,6 +113,16 @@ struct TOutputBatch::TPending {
   int slot = -1;          // of RememberTemporary
   bool replace = false;
   TSaveResult result;
+
+  // Lets go of the temporary name, which the signal handlers then no longer
+  // remove. errno stays as it was, for the caller to read.
+  void ForgetTemporaryName() {
+    const int error = errno;
+    ForgetTemporary(slot);
+    slot = -1;
+    temporary.clear();
+    errno = error;
+  }
 };
 
 TOutputBatch::TOutputBatch(TTemporaryKind kind) : kind_(kind) {}
@@ -127,9 +137,7 @@ std::size_t TOutputBatch::Pending() const { return pending_.size(); }
 void TOutputBatch::Drop(TPending& file) {
   Close(file.file);
   if (!file.temporary.empty()) ::unlinkat(file.folder, file.temporary.c_str(), 0);
-  ForgetTemporary(file.slot);
-  file.slot = -1;
-  file.temporary.clear();
+  file.ForgetTemporaryName();
 }
 
 namespace {
@@ -229,12 +237,8 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
     file.file = ::openat(file.folder, file.temporary.c_str(),
                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (file.file >= 0) break;
-    const int error = errno;
-    ForgetTemporary(file.slot);
-    file.slot = -1;
-    file.temporary.clear();
-    errno = error;
-    if (error != EEXIST) break;
+    file.ForgetTemporaryName();
+    if (errno != EEXIST) break;
   }
   if (file.file < 0) return Failure(TSaveStatus::kOpenError, LastError());
 
@@ -341,12 +345,8 @@ std::vector<TSaveResult> TOutputBatch::Commit() {
           file.temporary = TemporaryName(file.name);
           file.slot = RememberTemporary(file.folder, file.temporary);
           if (file.slot >= 0 && LinkUnnamed(file.file, file.folder, file.temporary)) break;
-          const int error = errno;
-          ForgetTemporary(file.slot);
-          file.slot = -1;
-          file.temporary.clear();
-          errno = error;
-          if (error != EEXIST) break;
+          file.ForgetTemporaryName();
+          if (errno != EEXIST) break;
         }
         placed = !file.temporary.empty() && ::renameat(file.folder, file.temporary.c_str(),
                                                        file.folder, file.name.c_str()) == 0;
@@ -357,9 +357,7 @@ std::vector<TSaveResult> TOutputBatch::Commit() {
         placed = RenameNoReplace(file.folder, file.temporary, file.name);
       }
       if (placed) {
-        ForgetTemporary(file.slot);
-        file.slot = -1;
-        file.temporary.clear();
+        file.ForgetTemporaryName();
       } else if (errno == EEXIST) {
         file.result = Failure(TSaveStatus::kExists);
       } else {
