@@ -22,17 +22,18 @@ struct TFieldRun {
 
 // The run over a whole field, and the one over `n` elements from `from` on.
 // clang-format off
-#define IGN_FIELD(field, encoding)                                              \
-  ::ign::TFieldRun{#field,                                                      \
+#define IGN_FIELD(field, encoding)                                                   \
+  ::ign::TFieldRun{#field,                                                           \
                    static_cast<std::uint16_t>(offsetof(::ign::TParameterSet, field)), \
-                   0,                                                           \
-                   static_cast<std::uint8_t>(sizeof(::ign::TParameterSet::field)), \
+                   0,                                                                \
+                   static_cast<std::uint8_t>(sizeof(::ign::TParameterSet::field)),    \
                    ::ign::TEncoding::encoding}
-#define IGN_FIELD_PART(field, from, n, encoding)                                \
-  ::ign::TFieldRun{#field,                                                      \
-                   static_cast<std::uint16_t>(offsetof(::ign::TParameterSet, field) + (from)), \
-                   static_cast<std::uint8_t>(from),                             \
-                   static_cast<std::uint8_t>(n),                                \
+#define IGN_FIELD_PART(field, from, n, encoding)                                     \
+  ::ign::TFieldRun{#field,                                                           \
+                   static_cast<std::uint16_t>(offsetof(::ign::TParameterSet, field)   \
+                                              + (from)),                             \
+                   static_cast<std::uint8_t>(from),                                  \
+                   static_cast<std::uint8_t>(n),                                     \
                    ::ign::TEncoding::encoding}
 // clang-format on
 

@@ -39,7 +39,7 @@ inline constexpr std::size_t kKeyCount = 52;
 std::span<const TKeyRule> KeyTable();
 
 // The key whose name is exactly `token`, or nullptr. "ZANTROVA_KEY" is no key.
-// Takes the same time for every token.
+// One hash and one compare, however long the table.
 const TKeyRule* FindKey(std::string_view token);
 
 // Where the value at `index` (0-based, below value_count) of `key` is stored.
