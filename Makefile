@@ -84,11 +84,14 @@ fuzz: deps-test
 	  -artifact_prefix=build-fuzz/report- build-fuzz/corpus-report
 
 # Medians of nine runs; the summary at the end gives read, adjust, write, the
-# whole conversion and its ratio to the plain fscanf/fprintf transcription.
+# whole conversion and its ratio to the plain reference copy of the format.
+# Then the report's memory, the window's start-up, one file and a batch of
+# files against cp.
 bench: build-all
 	build/bin/params_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	build/bin/report_bench
 	bench/startup/run.sh build 15
+	bench/one-file/run.sh build 30
 	bench/batch/run.sh build 7
 
 install: build

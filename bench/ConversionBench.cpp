@@ -1,5 +1,5 @@
 // Speed of the conversion steps on a typical version-2005 file, in memory,
-// against the plain transcription with formatted C input and output. After
+// against the plain reference copy of the format. After
 // the benchmarks a summary gives each stage and the ratio to the baseline
 // (the medians when run with repetitions).
 #include <benchmark/benchmark.h>
@@ -12,12 +12,12 @@
 #include <string>
 
 #include "bench/Example.h"
-#include "bench/PlainTranscription.h"
 #include "params/Convert.h"
 #include "params/IgnReader.h"
 #include "params/IgnWriter.h"
 #include "params/New.h"
-#include "params/SimdPath.h"
+#include "params/reference/Reference.h"
+#include "params/scan/SimdPath.h"
 
 namespace {
 
@@ -112,14 +112,15 @@ void BM_ConversionObserved(benchmark::State& state) {
 }
 BENCHMARK(BM_ConversionObserved);
 
-// The baseline: the same conversion through fscanf and fprintf.
+// The baseline: the same conversion by the plain reference, byte by byte
+// and printf cell by cell.
 void BM_PlainConversion(benchmark::State& state) {
   const std::string& text = Example();
   std::string out;
   out.reserve(ign::kIgn2006Size);
   for (auto _ : state) {
     out.clear();
-    benchmark::DoNotOptimize(ign::plain::Convert(text, out));
+    benchmark::DoNotOptimize(ign::reference::Convert(text, out));
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
@@ -147,7 +148,7 @@ class TSummaryReporter : public benchmark::ConsoleReporter {
                                      {"adjust", "BM_Adjust"},
                                      {"write", "BM_Write"},
                                      {"whole", "BM_Conversion"},
-                                     {"baseline (fscanf/fprintf)", "BM_PlainConversion"}};
+                                     {"baseline (plain reference)", "BM_PlainConversion"}};
     for (const auto& stage : stages) {
       const auto found = times_.find(stage[1]);
       if (found != times_.end()) std::printf("  %-27s %10.0f\n", stage[0], found->second);
@@ -169,9 +170,9 @@ class TSummaryReporter : public benchmark::ConsoleReporter {
 // would compare different work.
 void CheckBaseline() {
   std::string project, plain;
-  if (!ign::ConvertFresh(Example(), project) || !ign::plain::Convert(Example(), plain) ||
+  if (!ign::ConvertFresh(Example(), project) || !ign::reference::Convert(Example(), plain) ||
       project != plain) {
-    std::fprintf(stderr, "the plain transcription does not agree with the converter\n");
+    std::fprintf(stderr, "the plain reference does not agree with the converter\n");
     std::exit(1);
   }
 }

@@ -14,8 +14,8 @@
 #include "params/IgnReader.h"
 #include "params/IgnWriter.h"
 #include "params/New.h"
-#include "params/SimdPath.h"
-#include "params/reference/ReferenceReader.h"
+#include "params/reference/Reference.h"
+#include "params/scan/SimdPath.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "params/Convert.h"
 #include "params/IgnReader.h"
 #include "params/New.h"
-#include "params/reference/ReferenceReader.h"
+#include "params/reference/Reference.h"
 
 namespace {
 

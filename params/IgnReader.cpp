@@ -6,11 +6,8 @@
 #include <streambuf>
 #include <string>
 
-#include "params/KeyLookup.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "params/scan/LowBytes.h"
+#include "params/scan/Scanner.h"
 
 namespace ign {
 namespace {
@@ -24,32 +21,12 @@ void EncodeAll(const std::uint32_t* values, unsigned count, std::uint8_t* out) {
   }
 }
 
-// The maps, most of a file's values, are stored as their low bytes: sixteen
-// at a time where SSE2 is there (every x86-64), keeping the low byte of
-// each 32-bit value by a mask and two packs that cannot saturate then.
-void EncodePlain(const std::uint32_t* values, unsigned count, std::uint8_t* out) {
-  unsigned i = 0;
-#if defined(__SSE2__)
-  const __m128i low_byte = _mm_set1_epi32(0xFF);
-  for (; i + 16 <= count; i += 16) {
-    const auto* in = reinterpret_cast<const __m128i*>(values + i);
-    const __m128i a = _mm_and_si128(_mm_loadu_si128(in), low_byte);
-    const __m128i b = _mm_and_si128(_mm_loadu_si128(in + 1), low_byte);
-    const __m128i c = _mm_and_si128(_mm_loadu_si128(in + 2), low_byte);
-    const __m128i d = _mm_and_si128(_mm_loadu_si128(in + 3), low_byte);
-    const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(a, b), _mm_packs_epi32(c, d));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), bytes);
-  }
-#endif
-  EncodeAll<TEncoding::kPlain>(values + i, count - i, out + i);
-}
-
 // One dispatch per run of a field, so that each loop knows its conversion.
 void EncodeRun(TEncoding encoding, const std::uint32_t* values, unsigned count, std::uint8_t* out) {
   switch (encoding) {
     case TEncoding::kPlain:
     case TEncoding::kSwitch:
-      return EncodePlain(values, count, out);
+      return StoreLowBytes(values, count, out);
     case TEncoding::kNegatedSwitch:
       return EncodeAll<TEncoding::kNegatedSwitch>(values, count, out);
     case TEncoding::kTimes5:
@@ -109,7 +86,7 @@ class TReading {
   void ReadKeys() {
     TToken token;
     while (scanner_.ReadToken(token)) {
-      const TKeyRule* key = token.too_long ? nullptr : LookUpKey(token.text);
+      const TKeyRule* key = token.too_long ? nullptr : FindKey(token.text);
       if (key == nullptr) {
         if (observer_ != nullptr) observer_->OnUnknownToken(token.text, token.offset);
         continue;
@@ -137,9 +114,9 @@ class TReading {
     }
 
     unsigned index = 0;
-    for (const TSegment& segment : key.Segments()) {
-      EncodeRun(segment.encoding, values + index, segment.count, bytes_ + segment.offset);
-      index += segment.count;
+    for (const TFieldRun& run : key.Runs()) {
+      EncodeRun(run.encoding, values + index, run.count, bytes_ + run.offset);
+      index += run.count;
     }
     if (observer_ != nullptr) Report(key, read, stop, spans);
   }

@@ -12,7 +12,7 @@
 
 #include "params/KeyTable.h"
 #include "params/ParameterSet.h"
-#include "params/Scanner.h"
+#include "params/scan/ScanStatus.h"
 
 namespace ign {
 

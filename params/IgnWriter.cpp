@@ -106,7 +106,7 @@ constexpr TProgram MakeProgram() {
     }
     step.text = static_cast<std::uint16_t>(start);
     TStep* into = &step;
-    for (const TCellRun& run : line.Runs()) {
+    for (const TFieldRun& run : line.Runs()) {
       if (into == nullptr) {
         into = &program.NewStep();
         into->text = static_cast<std::uint16_t>(program.pool_size);
@@ -138,7 +138,9 @@ static_assert(ProgramSize() == kIgn2006Size, "the layout must give the file's fi
 static_assert(sizeof(TParameterSet) < 65536);
 static_assert(kLayout2006.size() == kIgn2006Lines);
 
-constexpr std::size_t kRowCells = 15;
+// Most cells stand in rows as wide as a map: the maps themselves, their speed
+// tables and the knock and servo rows.
+constexpr std::size_t kRowCells = kMapColumns;
 constexpr std::size_t kNumberWidth = 6;
 
 // Unrolled, so that each cell's byte, table entry and place are fixed
@@ -161,8 +163,7 @@ void Print(const TParameterSet& set, char* out) {
     const TCell* cells = kCells[step.table].data();
     const std::uint8_t* from = bytes + step.offset;
     if (step.count == kRowCells && step.width == kNumberWidth) {
-      // Most cells stand in rows of fifteen numbers: with count and width
-      // known, every store has a fixed place.
+      // With count and width known, every store has a fixed place.
       PrintRow(o, cells, from, std::make_index_sequence<kRowCells>());
       o += kNumberWidth * kRowCells;
     } else {

@@ -11,28 +11,19 @@
 #include <span>
 #include <string_view>
 
-#include "params/Encoding.h"
+#include "params/FieldRun.h"
 #include "params/ParameterSet.h"
 
 namespace ign {
 
-// A run of consecutive elements of one field that take consecutive values.
-struct TSegment {
-  std::string_view field;  // the field's name in TParameterSet
-  std::uint16_t offset;    // byte offset of the run's first element
-  std::uint8_t first;      // index of that element within its field
-  std::uint8_t count;      // number of values the run takes
-  TEncoding encoding;
-};
-
 struct TKeyRule {
   std::string_view name;
   std::uint8_t value_count;
-  std::uint8_t segment_count;
-  std::array<TSegment, 9> segments;
+  std::uint8_t run_count;
+  std::array<TFieldRun, 9> runs;  // in the order of the values
 
-  std::span<const TSegment> Segments() const { return {segments.data(), segment_count}; }
-  bool IsSigned() const { return segments[0].encoding == TEncoding::kSigned; }
+  std::span<const TFieldRun> Runs() const { return {runs.data(), run_count}; }
+  bool IsSigned() const { return runs[0].encoding == TEncoding::kSigned; }
 };
 
 // The version pair that a version-2005 file carries before its keys.
@@ -40,7 +31,7 @@ inline constexpr std::string_view kVersionKey = "ZANTROVA_KEY";
 inline constexpr std::uint16_t kVersion2005 = 37;
 
 // No key takes more values than a map has.
-inline constexpr unsigned kMostKeyValues = 150;
+inline constexpr unsigned kMostKeyValues = kMapSize;
 
 inline constexpr std::size_t kKeyCount = 52;
 
@@ -48,12 +39,13 @@ inline constexpr std::size_t kKeyCount = 52;
 std::span<const TKeyRule> KeyTable();
 
 // The key whose name is exactly `token`, or nullptr. "ZANTROVA_KEY" is no key.
+// One hash and one compare, however long the table.
 const TKeyRule* FindKey(std::string_view token);
 
 // Where the value at `index` (0-based, below value_count) of `key` is stored.
 struct TValueSlot {
-  const TSegment* segment;
-  std::uint8_t element;  // index within the segment's field
+  const TFieldRun* run;
+  std::uint8_t element;  // index within the run's field
   std::uint16_t offset;  // byte offset of that element in TParameterSet
 };
 TValueSlot SlotOf(const TKeyRule& key, unsigned index);

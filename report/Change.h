@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "params/ParameterSet.h"
+
 namespace ign {
 
 enum class TReason : std::uint8_t {
@@ -37,8 +39,6 @@ const TReasonTexts& EnglishReasonTexts();
 constexpr bool IsExpected(TReason reason) {
   return reason == TReason::kAdjusted || reason == TReason::kDropped;
 }
-
-inline constexpr unsigned kMapColumns = 15;
 
 struct TChange {
   std::size_t line = 0;             // 1-based; 0 for a missing key

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "params/KeyTable.h"
-#include "params/Layout2006.h"
+#include "params/New.h"
 
 namespace ign {
 namespace {
@@ -66,7 +66,7 @@ TChange ValueChange(const TKeyRule& key, unsigned index, TReason reason) {
   TChange change;
   change.key = key.name;
   change.index = index;
-  change.in_map = key.value_count == kMapColumns * 10;
+  change.in_map = key.value_count == kMapSize;
   change.reason = reason;
   return change;
 }
@@ -165,12 +165,12 @@ void TReporter::OnValue(const TKeyRule& key, unsigned /*index*/, const TValueRea
 void TReporter::ReportValues(const TKeyRule& key, const std::vector<TValueNote>& values,
                              const TParameterSet& written, TChangeSink& sink) const {
   unsigned index = 0;
-  for (const TSegment& segment : key.Segments()) {
-    const TEncoding encoding = segment.encoding;
-    const TFate fate = FateOf(segment.field);
-    for (unsigned k = 0; k < segment.count && index < values.size(); ++k, ++index) {
+  for (const TFieldRun& run : key.Runs()) {
+    const TEncoding encoding = run.encoding;
+    const TFate fate = FateOf(run.offset);
+    for (unsigned k = 0; k < run.count && index < values.size(); ++k, ++index) {
       const TValueNote& note = values[index];
-      const int value_written = FileValueOf(encoding, ByteAt(written, segment.offset + k));
+      const int value_written = FileValueOf(encoding, ByteAt(written, run.offset + k));
 
       // Most values arrive as the file says them: those cost no change record.
       TReason reason = TReason::kNotANumber;
@@ -234,10 +234,10 @@ void TReporter::Report(const TParameterSet& written, TChangeSink& sink) const {
     for (unsigned index = 0; index < key.value_count; ++index) {
       const TValueSlot slot = SlotOf(key, index);
       // Rows that version 2006 drops or replaces lose nothing by being absent.
-      const TFate fate = FateOf(slot.segment->field);
+      const TFate fate = FateOf(slot.offset);
       if (fate == TFate::kDropped || fate == TFate::kReplaced) continue;
       TChange change = ValueChange(key, index, TReason::kMissingKey);
-      change.to = FileValueOf(slot.segment->encoding, ByteAt(written, slot.offset));
+      change.to = FileValueOf(slot.run->encoding, ByteAt(written, slot.offset));
       sink.Add(change);
     }
   }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "params/Scanner.h"
-#include "params/SimdPath.h"
+#include "params/scan/Scanner.h"
+#include "params/scan/SimdPath.h"
 
 namespace ign {
 namespace {

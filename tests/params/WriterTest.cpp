@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "params/IgnWriter.h"
 #include "tests/params/FilledSet.h"
-#include "tests/params/ReferenceWriter.h"
 
 namespace ign {
 namespace {
@@ -132,23 +130,6 @@ TEST(Writer, Cells) {
   EXPECT_NE(file.find("\r\n               355   100   100   100 \r\n"), std::string::npos);
   set.tps_2 = 255;
   EXPECT_EQ(LineOf(Write(set), "TPS"), "TPS              0  5050 ");
-}
-
-// Random sets, and sets of one byte everywhere, written by the table-driven
-// writer and by the plain one.
-TEST(Writer, AgreesWithPlainWriter) {
-  for (int byte = 0; byte < 256; ++byte) {
-    const TParameterSet set = Filled(static_cast<std::uint8_t>(byte));
-    ASSERT_EQ(Write(set), reference::Write(set)) << "every byte " << byte;
-  }
-  std::mt19937 random(2006);
-  for (int round = 0; round < 5000; ++round) {
-    TParameterSet set;
-    auto* bytes = reinterpret_cast<std::uint8_t*>(&set);
-    for (std::size_t i = 0; i < sizeof set; ++i) bytes[i] = static_cast<std::uint8_t>(random());
-    set.version_matched = (round & 1) != 0;
-    ASSERT_EQ(Write(set), reference::Write(set)) << "round " << round;
-  }
 }
 
 TEST(Writer, StreamGetsTheSameBytes) {

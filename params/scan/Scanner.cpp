@@ -1,12 +1,9 @@
-#include "params/Scanner.h"
+#include "params/scan/Scanner.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
-
-#include "params/Classify.h"
-#include "params/Swar.h"
 
 namespace ign {
 namespace {

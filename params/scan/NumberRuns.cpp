@@ -1,10 +1,11 @@
-#include "params/NumberRuns.h"
+#include "params/scan/NumberRuns.h"
 
 #include <bit>
-#include <cstring>
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define IGN_X86_DISPATCH 1
+#include "params/scan/Isa.h"
+#include "params/scan/Swar.h"
+
+#if defined(IGN_X86_64)
 #include <immintrin.h>
 #endif
 
@@ -12,12 +13,6 @@ namespace ign {
 namespace {
 
 constexpr std::size_t kBlock = 64;
-
-std::uint64_t Load(const char* p) {
-  std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
-  return word;
-}
 
 // The value of the last `length` (1 to 8) of the eight bytes in `top`, all
 // digits, after the bytes below them were shifted out as zeros. The low
@@ -85,7 +80,7 @@ template <bool kWithPlaces, typename TConvert>
       if constexpr (kWithPlaces) places[read + got] = {first, length};
       // Shifting by 64 - 8 * length, taken modulo 64 as the hardware does,
       // leaves only the number's digits, at the top.
-      words[got] = Load(front + first) << ((0u - 8 * length) & 63);
+      words[got] = swar::Load(front + first) << ((0u - 8 * length) & 63);
       firsts &= firsts - 1;
       lasts &= lasts - 1;
       past = next_past;
@@ -104,7 +99,7 @@ unsigned ReadRunsPortable(const TRunWindow& window, std::size_t& at, std::uint32
                            : ReadRuns<false, TScalarDigits>(window, at, values, count, places);
 }
 
-#if defined(IGN_X86_DISPATCH)
+#if defined(IGN_X86_64)
 // Two words at a time with SSE2, which every x86-64 has: the digits' low
 // nibbles widened to 16 bits, pairs joined by a multiply-add, narrowed again
 // and fours joined by another, then the two halves of each word by a 64-bit
@@ -205,7 +200,7 @@ __attribute__((target("popcnt,bmi,bmi2,avx512f,avx512bw,avx512cd"))) unsigned Re
       const std::size_t first = first_base + static_cast<unsigned>(std::countr_zero(firsts));
       if (first >= bound) break;
       starts[got] = first;
-      words[got] = Load(front + first);
+      words[got] = swar::Load(front + first);
       firsts &= firsts - 1;
     }
     unsigned good = 0;
@@ -286,7 +281,7 @@ __attribute__((target("popcnt,bmi,bmi2"))) unsigned ReadRunsBmi(const TRunWindow
 }  // namespace
 
 TRunReader RunReaderFor(TSimdPath path) {
-#if defined(IGN_X86_DISPATCH)
+#if defined(IGN_X86_64)
   if (path == TSimdPath::kSse2) return ReadRunsSse2;
   if (path == TSimdPath::kAvx2) return ReadRunsBmi<TAvx2Digits>;
   if (path == TSimdPath::kAvx512) return ReadRunsAvx512Any;

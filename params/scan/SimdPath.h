@@ -1,6 +1,6 @@
-// Which instructions the reader's byte classification and number loop use. The portable
-// paths are always built; the wider ones only run where the processor says
-// it has them, checked once at run time.
+// Which instructions the reader's byte classification and number loop use.
+// The portable paths are always built; the wider ones only run where the
+// processor says it has them, checked once at run time.
 #pragma once
 
 #include <cstdint>

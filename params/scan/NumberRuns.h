@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "params/SimdPath.h"
+#include "params/scan/SimdPath.h"
 
 namespace ign {
 

@@ -1,15 +1,14 @@
-// A plain version-2006 writer, step by step in the order the format is
-// described, with the C library's printf formats and written for clarity
-// alone. It knows nothing of the layout table; the real writer must agree
-// with it byte for byte on every set.
-#pragma once
-
+// The version-2006 file step by step in the order of its lines, knowing
+// nothing of the layout table.
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 
-#include "params/ParameterSet.h"
+#include "params/reference/Reference.h"
 
 namespace ign::reference {
+namespace {
 
 class TPlainWriter {
  public:
@@ -152,6 +151,8 @@ class TPlainWriter {
   std::string out_;
 };
 
-inline std::string Write(const TParameterSet& set) { return TPlainWriter().Write(set); }
+}  // namespace
+
+std::string Write(const TParameterSet& set) { return TPlainWriter().Write(set); }
 
 }  // namespace ign::reference

@@ -1,12 +1,29 @@
-#include "params/Classify.h"
+#include "params/scan/Classify.h"
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define IGN_X86_DISPATCH 1
+#include "params/scan/Isa.h"
+#include "params/scan/Swar.h"
+
+#if defined(IGN_X86_64)
 #include <immintrin.h>
 #endif
 
 namespace ign {
 namespace {
+
+struct TBlockBits {
+  std::uint64_t space;  // bit i: byte i is white space of the C locale
+  std::uint64_t digit;  // bit i: byte i is a decimal digit
+};
+
+TBlockBits ClassifyBlockPortable(const char* block) {
+  TBlockBits bits{0, 0};
+  for (unsigned k = 0; k < 8; ++k) {
+    const std::uint64_t word = swar::Load(block + 8 * k);
+    bits.space |= std::uint64_t{swar::PackHighBits(swar::SpaceMask(word))} << (8 * k);
+    bits.digit |= std::uint64_t{swar::PackHighBits(swar::DigitMask(word))} << (8 * k);
+  }
+  return bits;
+}
 
 template <TBlockBits (*kBlock)(const char*)>
 void ClassifyEach(const char* data, std::size_t count, std::uint64_t* other, std::uint64_t* digit) {
@@ -17,9 +34,29 @@ void ClassifyEach(const char* data, std::size_t count, std::uint64_t* other, std
   }
 }
 
-#if defined(IGN_X86_DISPATCH)
-// The same signed comparisons as the SSE2 block, 32 bytes at a time: bytes
-// of 0x80 and above are negative, so neither white space nor digits.
+#if defined(IGN_X86_64)
+TBlockBits ClassifyBlockSse2(const char* block) {
+  // Signed byte comparisons: bytes of 0x80 and above are negative and so
+  // neither white space nor digits, as they should be.
+  const __m128i blank = _mm_set1_epi8(' ');
+  const __m128i below_tab = _mm_set1_epi8('\t' - 1);
+  const __m128i above_cr = _mm_set1_epi8('\r' + 1);
+  const __m128i below_0 = _mm_set1_epi8('0' - 1);
+  const __m128i above_9 = _mm_set1_epi8('9' + 1);
+  TBlockBits bits{0, 0};
+  for (unsigned k = 0; k < 4; ++k) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * k));
+    const __m128i space =
+        _mm_or_si128(_mm_cmpeq_epi8(v, blank),
+                     _mm_and_si128(_mm_cmpgt_epi8(v, below_tab), _mm_cmplt_epi8(v, above_cr)));
+    const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(v, below_0), _mm_cmplt_epi8(v, above_9));
+    bits.space |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(space))} << (16 * k);
+    bits.digit |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(digit))} << (16 * k);
+  }
+  return bits;
+}
+
+// The same signed comparisons, 32 bytes at a time.
 __attribute__((target("avx2"))) void ClassifyAvx2(const char* data, std::size_t count,
                                                   std::uint64_t* other, std::uint64_t* digit) {
   const __m256i blank = _mm256_set1_epi8(' ');
@@ -72,9 +109,9 @@ __attribute__((target("avx512bw"))) void ClassifyAvx512(const char* data, std::s
 
 TClassifier ClassifierFor(TSimdPath path) {
   switch (path) {
-#if defined(IGN_X86_DISPATCH)
+#if defined(IGN_X86_64)
     case TSimdPath::kSse2:
-      return ClassifyEach<ClassifyBlock>;
+      return ClassifyEach<ClassifyBlockSse2>;
     case TSimdPath::kAvx2:
       return ClassifyAvx2;
     case TSimdPath::kAvx512:

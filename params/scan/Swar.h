@@ -1,7 +1,8 @@
-// Eight bytes at a time: classifying white space and digits and turning a run
-// of digits into a number without a branch per byte. A parameter file is
-// mostly short runs of blanks and digits, where byte loops spend their time in
-// mispredicted loop exits.
+// Eight bytes at a time in plain integers: loading them from any address,
+// and classifying white space and digits without a branch per byte where
+// there are no vector instructions. A parameter file is mostly short runs of
+// blanks and digits, where byte loops spend their time in mispredicted loop
+// exits.
 #pragma once
 
 #include <bit>
@@ -47,19 +48,6 @@ inline std::uint64_t DigitMask(std::uint64_t x) {
 // lowest.
 inline unsigned PackHighBits(std::uint64_t mask) {
   return static_cast<unsigned>(((mask >> 7) * 0x0102040810204080ull) >> 56);
-}
-
-// The value of the first `count` bytes of `x` (1 to 8), all of them digits.
-inline std::uint32_t ParseDigits(std::uint64_t x, unsigned count) {
-  // Shift the digits to the top so that the bytes below act as leading zeros;
-  // subtracting '0' first cannot borrow out of a digit byte.
-  // The shift is taken modulo 64, which the hardware does anyway.
-  std::uint64_t v = (x - Repeat('0')) << ((0u - 8 * count) & 63);
-  v = v * 10 + (v >> 8);
-  v = (((v & 0x000000FF000000FFull) * (100 + (1000000ull << 32))) +
-       (((v >> 16) & 0x000000FF000000FFull) * (1 + (10000ull << 32)))) >>
-      32;
-  return static_cast<std::uint32_t>(v);
 }
 
 }  // namespace ign::swar

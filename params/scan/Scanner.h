@@ -11,17 +11,11 @@
 #include <istream>
 #include <string_view>
 
-#include "params/Classify.h"
-#include "params/NumberRuns.h"
+#include "params/scan/Classify.h"
+#include "params/scan/NumberRuns.h"
+#include "params/scan/ScanStatus.h"
 
 namespace ign {
-
-// What a number read found at the reading position.
-enum class TScanStatus : std::uint8_t {
-  kNumber,      // a number was read and stored
-  kNotANumber,  // text that is no number; nothing was consumed
-  kEndOfInput,  // only white space was left
-};
 
 struct TToken {
   std::string_view text;   // valid until the next read; empty when too long

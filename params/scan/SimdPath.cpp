@@ -1,14 +1,12 @@
-#include "params/SimdPath.h"
+#include "params/scan/SimdPath.h"
 
 #include <array>
 #include <atomic>
 
+#include "params/scan/Isa.h"
+
 namespace ign {
 namespace {
-
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define IGN_X86_DISPATCH 1
-#endif
 
 constexpr std::array kAll = {TSimdPath::kPortable, TSimdPath::kSse2, TSimdPath::kAvx2,
                              TSimdPath::kAvx512};
@@ -17,7 +15,7 @@ bool Supported(TSimdPath path) {
   switch (path) {
     case TSimdPath::kPortable:
       return true;
-#if defined(IGN_X86_DISPATCH)
+#if defined(IGN_X86_64)
     case TSimdPath::kSse2:
       return true;
     case TSimdPath::kAvx2:

@@ -1,16 +1,10 @@
-// A plain, byte-at-a-time reading of a version-2005 file, one value at a
-// time, written for clarity and nothing else. The real reader must agree
-// with it on every input; the fuzz target and the randomized tests check so.
-#pragma once
-
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 #include "params/KeyTable.h"
-#include "params/ParameterSet.h"
+#include "params/reference/Reference.h"
 
 namespace ign::reference {
+namespace {
 
 class TPlainScanner {
  public:
@@ -35,7 +29,7 @@ class TPlainScanner {
     if (at == text_.size() || !IsDigit(text_[at])) return false;
     std::uint32_t magnitude = 0;
     while (at < text_.size() && IsDigit(text_[at]))
-      magnitude = magnitude * 10 + (text_[at++] - '0');
+      magnitude = magnitude * 10 + static_cast<std::uint32_t>(text_[at++] - '0');
     at_ = at;
     value = negative ? 0u - magnitude : magnitude;
     return true;
@@ -52,7 +46,19 @@ class TPlainScanner {
   std::size_t at_ = 0;
 };
 
-inline bool Read(std::string_view text, TParameterSet& set) {
+// The key named `token`, walking the table; tokens longer than 259
+// characters are no keys whatever they begin with.
+const TKeyRule* KeyNamed(std::string_view token) {
+  if (token.size() > 259) return nullptr;
+  for (const TKeyRule& key : KeyTable()) {
+    if (key.name == token) return &key;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool Read(std::string_view text, TParameterSet& set) {
   TPlainScanner scanner(text);
   std::uint16_t scanned = 0;
   std::int32_t signed_value = 0;
@@ -67,7 +73,7 @@ inline bool Read(std::string_view text, TParameterSet& set) {
   if (!set.version_matched) return false;
   auto* bytes = reinterpret_cast<std::uint8_t*>(&set);
   while (scanner.Token(token)) {
-    const TKeyRule* key = token.size() > 259 ? nullptr : FindKey(token);
+    const TKeyRule* key = KeyNamed(token);
     if (key == nullptr) continue;
     for (unsigned index = 0; index < key->value_count; ++index) {
       const TValueSlot slot = SlotOf(*key, index);
@@ -77,7 +83,7 @@ inline bool Read(std::string_view text, TParameterSet& set) {
         byte = EncodeSigned(signed_value);
       } else {
         if (scanner.Number(number)) scanned = static_cast<std::uint16_t>(number);
-        byte = EncodeUnsigned(slot.segment->encoding, scanned);
+        byte = EncodeUnsigned(slot.run->encoding, scanned);
       }
     }
   }
