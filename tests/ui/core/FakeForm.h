@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/ui/core/Answers.h"
 #include "ui/core/Hlav.h"
 #include "ui/core/Language.h"
 
@@ -47,11 +48,11 @@ class TFakeForm final : public TFormHlavBase {
   void ShowStatus(std::string_view line) override { status = line; }
   std::optional<std::string> AskOpenName(TFileDialog& dialog) override {
     open_shown.push_back({dialog.FileName, dialog.FilterIndex});
-    return Next(open_answers);
+    return NextAnswer(open_answers);
   }
   std::optional<std::string> AskSaveName(TFileDialog& dialog) override {
     save_shown.push_back({dialog.FileName, dialog.FilterIndex});
-    return Next(save_answers);
+    return NextAnswer(save_answers);
   }
   void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
   void MoveTo(TPoint to) override { position = to; }
@@ -67,14 +68,6 @@ class TFakeForm final : public TFormHlavBase {
   std::vector<TShown> open_shown, save_shown;
   TPoint position;
   bool closed = false;
-
- private:
-  static std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers) {
-    if (answers.empty()) return std::nullopt;
-    std::optional<std::string> answer = std::move(answers.front());
-    answers.pop_front();
-    return answer;
-  }
 };
 
 }  // namespace ign::test

@@ -1,0 +1,14 @@
+#!/bin/bash
+# Runs a Windows program under Wine with an Xvfb display of its own: Wine
+# creates no window without one.
+#
+#   with-display.sh PREFIX PROGRAM.exe [ARGUMENT...]
+set -euo pipefail
+prefix=$1
+shift
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../../scripts/xsession.sh"
+XsRequire Xvfb wine
+XsStart
+trap XsStop EXIT
+"$here/../../../scripts/wine-run.sh" "$prefix" "$@"
