@@ -5,7 +5,8 @@
 #
 # With KEYS set, those xdotool key names are sent to the window first, one
 # command per line, for example a whole conversion. Needs xvfb, xdotool and
-# ImageMagick.
+# ImageMagick. A PROGRAM ending in .exe runs under Wine, in the prefix
+# WINEPREFIX (build-windows/wine unless set; scripts/wine-session.sh makes it).
 set -euo pipefail
 
 out=${1:?usage: scripts/screenshot.sh OUTPUT.png [PROGRAM] [-- ARGUMENTS...]}
@@ -19,7 +20,12 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 
 XsStart
 trap XsStop EXIT INT TERM
-XsLaunch "$program" "$@"
+if [[ $program == *.exe ]]; then
+  XsLaunch "$here/scripts/wine-run.sh" "$(realpath -m "${WINEPREFIX:-$here/build-windows/wine}")" \
+    "$program" "$@"
+else
+  XsLaunch "$program" "$@"
+fi
 win=$(XsWaitWindow "Version 2005" 10) || { echo "no window appeared" >&2; exit 1; }
 XsFocus "$win"
 if [ -n "${KEYS:-}" ]; then

@@ -26,6 +26,12 @@ case $1 in
       echo "Making the Wine prefix $WINEPREFIX (once)"
       wineboot --init </dev/null >/dev/null 2>&1
     fi
+    # Debian's Wine does not look for the faces of fonts-wine where that
+    # package puts them; without Marlett a window's caption buttons show
+    # letters.
+    if [ -d /usr/share/wine/fonts ]; then
+      cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    fi
     # The window tests run in an Xvfb without a window manager: Wine then
     # places and maps its windows itself rather than waiting for one.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
