@@ -101,14 +101,15 @@ TFormHlav::TFormHlav(const TArguments& arguments, TDialogs& dialogs, HINSTANCE i
     // to the folder the program was started in.
     const std::wstring wide = Wide(file);
     std::wstring full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr), L'\0');
-    full.resize(GetFullPathNameW(wide.c_str(), DWORD(full.size()), full.data(), nullptr));
-    argument_file_ = full.empty() ? file : Utf8(full);
+    const DWORD length =
+        full.empty() ? 0 : GetFullPathNameW(wide.c_str(), DWORD(full.size()), full.data(), nullptr);
+    argument_file_ = length == 0 || length >= full.size() ? file : Utf8(full.substr(0, length));
   }
   RegisterWindowClass(instance, kClassName, WindowProc,
                       LoadIconW(instance, MAKEINTRESOURCEW(kIconResource)),
                       static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
                                                     IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                    GetSystemMetrics(SM_CYSMICON), 0)));
+                                                    GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
   Handle = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                            CW_USEDEFAULT, kFormHlavOuterSize.width, kFormHlavOuterSize.height,
                            nullptr, nullptr, instance, this);
@@ -152,8 +153,8 @@ void TFormHlav::BuildControls(HINSTANCE instance) {
   LabelFile4 = AddControl(Handle, instance, L"STATIC", SS_NOPREFIX);
   SetFonts(GetDpiForWindow(Handle));
 
-  const HICON icon = static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  const HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
+                                                   IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
   SendMessageW(Handle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   DragAcceptFiles(Handle, TRUE);
   ShowStatus({});
