@@ -15,7 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../../scripts/xsession.sh"
 XsRequire Xvfb xdotool xwd convert tesseract wine
 
-XsStart
+XsAttach "$prefix"
 trap XsStop EXIT
 work=$XS_DIR/work
 mkdir -p "$work"

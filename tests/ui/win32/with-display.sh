@@ -1,6 +1,7 @@
 #!/bin/bash
-# Runs a Windows program under Wine with an Xvfb display of its own: Wine
-# creates no window without one.
+# Runs a Windows program under Wine with the display of the prefix's session
+# (scripts/wine-session.sh), or an Xvfb of its own: Wine creates no window
+# without one.
 #
 #   with-display.sh PREFIX PROGRAM.exe [ARGUMENT...]
 set -euo pipefail
@@ -9,6 +10,6 @@ shift
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../../scripts/xsession.sh"
 XsRequire Xvfb wine
-XsStart
+XsAttach "$prefix"
 trap XsStop EXIT
 "$here/../../../scripts/wine-run.sh" "$prefix" "$@"
