@@ -2,7 +2,7 @@
 # machine as root: each installs what is missing first. `make run` needs only
 # what the two programs need; `make test` brings the test tools as well.
 .PHONY: all deps deps-test deps-windows build build-all run test test-sanitize test-windows \
-	format fuzz bench install clean
+	package-windows format fuzz bench install clean
 
 EXAMPLE := examples/two-stroke-125.ign
 FUZZ_SECONDS ?= 60
@@ -52,15 +52,23 @@ test-sanitize: deps-test
 	cmake --build --preset sanitize
 	ctest --preset sanitize
 
-# The library, the report code and ign-convert cross-built for Windows with
-# MinGW-w64, their tests run under Wine in a prefix of build-windows (see
-# scripts/wine-session.sh). The Wine server is ended whatever the outcome.
+# Both programs cross-built for Windows with MinGW-w64, with the installer;
+# their tests run under Wine in a prefix of build-windows (see
+# scripts/wine-session.sh), the window's in Xvfb. The Wine server is ended
+# whatever the outcome.
 WINE_PREFIX := build-windows/wine
 test-windows: deps-windows
 	cmake --preset windows
 	cmake --build --preset windows
 	./scripts/wine-session.sh start $(WINE_PREFIX)
 	ctest --preset windows; status=$$?; ./scripts/wine-session.sh stop $(WINE_PREFIX); exit $$status
+
+# The installer ign-converter-VERSION-setup.exe and a .zip of the two
+# programs, in build-windows.
+package-windows: deps-windows
+	cmake --preset windows
+	cmake --build --preset windows --target package-windows
+	@ls build-windows/ign-converter-*-setup.exe build-windows/ign-converter-*.zip
 
 # Rewrites every C and C++ source in the project's own format (`make test`
 # checks it).

@@ -1,6 +1,6 @@
-# What `cmake --install` puts where: both programs, and for the window the
-# desktop entry, the icon in the hicolor theme, the MIME type of *.ign files
-# and the AppStream description; a man page for each program.
+# What `cmake --install` puts where: both programs, and on Linux for the
+# window the desktop entry, the icon in the hicolor theme, the MIME type of
+# *.ign files and the AppStream description; a man page for each program.
 set(IGN_APP_ID io.github.ignconverter.IgnConverter)
 set(IGN_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
 set(IGN_ICON_DIR ${PROJECT_SOURCE_DIR}/resources/icons)
@@ -12,6 +12,11 @@ endif()
 
 if(TARGET ign-converter)
   install(TARGETS ign-converter RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+# The rest is for Linux desktops; Windows gets its installer instead
+# (cmake/PackageWindows.cmake).
+if(TARGET ign-converter AND NOT WIN32)
   install(FILES ${PROJECT_SOURCE_DIR}/man/ign-converter.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${IGN_DESKTOP_DIR}/${IGN_APP_ID}.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

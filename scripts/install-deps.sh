@@ -46,13 +46,20 @@ strace
 # The Windows build: the MinGW-w64 cross compiler with POSIX threads (for
 # std::thread in GoogleTest), GoogleTest's sources to build it for Windows,
 # the header-only CLI11 and nlohmann-json, and Wine to run the tests. Only the
-# 64-bit Wine is needed; "wine" brings the wine command itself.
+# 64-bit Wine is needed; "wine" brings the wine command itself, fonts-wine the
+# faces of its dialogs and window captions.
+# - nsis (makensis) builds the installer;
+# - Xvfb, xauth and xdotool drive the window under Wine; x11-apps (xwd),
+#   ImageMagick (convert) and tesseract-ocr read its message box off the
+#   screen.
 WINDOWS="
 cmake ninja-build make
 g++-mingw-w64-x86-64-posix
 googletest
 libcli11-dev nlohmann-json3-dev
-wine64 wine
+wine64 wine fonts-wine
+nsis
+xvfb xauth xdotool x11-apps imagemagick tesseract-ocr
 "
 
 PACKAGES=$PROGRAMS

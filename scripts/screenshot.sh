@@ -5,7 +5,9 @@
 #
 # With KEYS set, those xdotool key names are sent to the window first, one
 # command per line, for example a whole conversion. Needs xvfb, xdotool and
-# ImageMagick.
+# ImageMagick. A PROGRAM ending in .exe runs under Wine, in the prefix
+# WINEPREFIX (build-windows/wine unless set), on the display of its session
+# (scripts/wine-session.sh start).
 set -euo pipefail
 
 out=${1:?usage: scripts/screenshot.sh OUTPUT.png [PROGRAM] [-- ARGUMENTS...]}
@@ -17,10 +19,17 @@ program=${1:-build/bin/ign-converter}
 here=$(cd "$(dirname "$0")/.." && pwd)
 . "$here/scripts/xsession.sh"
 
-XsStart
-trap XsStop EXIT INT TERM
-XsLaunch "$program" "$@"
-win=$(XsWaitWindow "Version 2005" 10) || { echo "no window appeared" >&2; exit 1; }
+if [[ $program == *.exe ]]; then
+  prefix=$(realpath -m "${WINEPREFIX:-$here/build-windows/wine}")
+  XsAttach "$prefix"
+  trap XsStop EXIT INT TERM
+  XsLaunch "$here/scripts/wine-run.sh" "$prefix" "$program" "$@"
+else
+  XsStart
+  trap XsStop EXIT INT TERM
+  XsLaunch "$program" "$@"
+fi
+win=$(XsWaitWindow "Version 2005" 30) || { echo "no window appeared" >&2; exit 1; }
 XsFocus "$win"
 if [ -n "${KEYS:-}" ]; then
   printf '%s\n' "$KEYS" | while IFS= read -r step; do

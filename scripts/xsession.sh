@@ -35,6 +35,19 @@ XsStart() {
   export DISPLAY=":$(tr -d '\n' <"$XS_DIR/display")"
 }
 
+# Uses the display of a running Wine session (scripts/wine-session.sh) of
+# PREFIX instead of an Xvfb of its own; starts one where there is none.
+XsAttach() {
+  if [ ! -s "$1/display" ]; then
+    XsStart
+    return
+  fi
+  XS_DIR=$(mktemp -d "${TMPDIR:-/tmp}/ign-e2e.XXXXXX")
+  mkdir -p "$XS_DIR/home"
+  DISPLAY=$(cat "$1/display")
+  export DISPLAY
+}
+
 XsStop() {
   if [ -n "$XS_PID" ]; then kill "$XS_PID" 2>/dev/null || true; fi
   if [ -n "$XS_XVFB_PID" ]; then kill "$XS_XVFB_PID" 2>/dev/null || true; fi
