@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstddef>
-#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -33,10 +33,12 @@ enum class TTemporaryKind {
 // after a crash at any point. Add writes each new content to a temporary file
 // that already has the target's mode, owner, group, ACL and user attributes;
 // Commit makes them all durable in one pass, puts them in place and syncs each
-// folder once. A link as target is followed where the kernel's protected-link
-// rule would follow it, and the file it names is replaced; folders, pipes and
-// devices are never replaced. Named temporaries are removed on SIGINT,
-// SIGTERM and SIGHUP.
+// folder once. Links are followed as the kernel's protected-link rule would
+// follow them, in the folders on the way as in the last name: in a sticky
+// folder that anyone may write to, only a link of the caller or of the
+// folder's owner. The file a link names is replaced and the link stays;
+// folders, pipes and devices are never replaced. Named temporaries are
+// removed on SIGINT, SIGTERM and SIGHUP.
 // On Windows every temporary is named, each file is flushed on its own and
 // moved in place with MoveFileExW; a read-only target is not replaced, and
 // a replacement keeps the target's hidden, system and archive attributes
@@ -66,13 +68,8 @@ class TOutputBatch {
   std::vector<TSaveResult> Commit();
 
  private:
-  struct TPending;
-  void Drop(TPending& file);
-  void MakeDurable();
-
-  TTemporaryKind kind_;
-  std::vector<TPending> pending_;
-  std::map<std::string, int> folders_;  // open folders by name (POSIX only)
+  struct TState;  // the system's own
+  std::unique_ptr<TState> state_;
 };
 
 // A batch of one file.

@@ -1,6 +1,5 @@
 // The POSIX side of TOutputBatch: descriptors relative to the target's
 // folder, so that nothing is looked up twice by name.
-#ifndef _WIN32
 
 #include <fcntl.h>
 #include <limits.h>
@@ -19,14 +18,12 @@
 #include <random>
 #include <utility>
 
+#include "files/Locate.h"
 #include "files/Output.h"
 #include "files/Temporaries.h"
 
 namespace ign {
 namespace {
-
-// As many links as the kernel follows in one lookup.
-constexpr int kMostLinks = 40;
 
 std::error_code LastError() { return {errno, std::generic_category()}; }
 
@@ -35,15 +32,6 @@ TSaveResult Failure(TSaveStatus status, std::error_code reason = {}) { return {s
 void Close(int& descriptor) {
   if (descriptor >= 0) ::close(descriptor);
   descriptor = -1;
-}
-
-// Like the kernel's fs.protected_symlinks: in a sticky folder that anyone
-// may write to, a link is only followed when it belongs to the caller or to
-// the folder's owner, so that no one can plant a link there that sends the
-// caller's write somewhere else.
-bool MayFollow(const struct stat& link, const struct stat& folder) {
-  const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
-  return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
 }
 
 // The mode a file created with 0666 gets here. The mask can only be read by
@@ -102,9 +90,7 @@ void CopyAttributes([[maybe_unused]] const std::string& from, [[maybe_unused]] i
 #endif
 }
 
-}  // namespace
-
-struct TOutputBatch::TPending {
+struct TPending {
   int folder = -1;  // the folder the file goes to
   std::string folder_name;
   std::string name;       // the target's name in it
@@ -123,103 +109,48 @@ struct TOutputBatch::TPending {
     temporary.clear();
     errno = error;
   }
-};
 
-TOutputBatch::TOutputBatch(TTemporaryKind kind) : kind_(kind) {}
-
-TOutputBatch::~TOutputBatch() {
-  for (TPending& file : pending_) Drop(file);
-  for (auto& [name, folder] : folders_) ::close(folder);
-}
-
-std::size_t TOutputBatch::Pending() const { return pending_.size(); }
-
-void TOutputBatch::Drop(TPending& file) {
-  Close(file.file);
-  if (!file.temporary.empty()) ::unlinkat(file.folder, file.temporary.c_str(), 0);
-  file.ForgetTemporaryName();
-}
-
-namespace {
-
-// Finds the folder and name that `target` stands for, following links where
-// MayFollow allows, and what is there now. Folders are opened once for the
-// whole batch and kept in `folders`.
-TSaveResult Locate(std::string path, bool replace, std::map<std::string, int>& folders, int& folder,
-                   std::string& folder_name, std::string& name, std::optional<struct stat>& old) {
-  for (int links = 0;; ++links) {
-    const std::size_t slash = path.find_last_of('/');
-    folder_name = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (name.empty() || name == "." || name == "..") {
-      return Failure(TSaveStatus::kOpenError, {EISDIR, std::generic_category()});
-    }
-    // Found now, before a byte is written, rather than when the name is made.
-    if (name.size() > NAME_MAX) {
-      return Failure(TSaveStatus::kOpenError, {ENAMETOOLONG, std::generic_category()});
-    }
-    auto known = folders.find(folder_name);
-    if (known == folders.end()) {
-      const int opened = ::open(folder_name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-      if (opened < 0) return Failure(TSaveStatus::kOpenError, LastError());
-      known = folders.emplace(folder_name, opened).first;
-    }
-    folder = known->second;
-
-    struct stat status;
-    if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
-      if (errno == ENOENT) return {};
-      return Failure(TSaveStatus::kOpenError, LastError());
-    }
-    // Anything of that name counts, a link to nothing too.
-    if (links == 0 && !replace) return Failure(TSaveStatus::kExists);
-    if (S_ISREG(status.st_mode)) {
-      old = status;
-      return {};
-    }
-    if (S_ISDIR(status.st_mode)) {
-      return Failure(TSaveStatus::kOpenError, {EISDIR, std::generic_category()});
-    }
-    // Renaming over a pipe or a device would replace the node rather than
-    // write into it, which is never what was asked for.
-    if (!S_ISLNK(status.st_mode)) return Failure(TSaveStatus::kOpenError);
-
-    struct stat folder_status;
-    if (::fstat(folder, &folder_status) != 0) return Failure(TSaveStatus::kOpenError, LastError());
-    if (!MayFollow(status, folder_status)) {
-      return Failure(TSaveStatus::kOpenError, {EACCES, std::generic_category()});
-    }
-    if (links == kMostLinks)
-      return Failure(TSaveStatus::kOpenError, {ELOOP, std::generic_category()});
-    char link[PATH_MAX];
-    const ssize_t length = ::readlinkat(folder, name.c_str(), link, sizeof link);
-    if (length < 0) return Failure(TSaveStatus::kOpenError, LastError());
-    if (static_cast<std::size_t>(length) == sizeof link) {
-      return Failure(TSaveStatus::kOpenError, {ENAMETOOLONG, std::generic_category()});
-    }
-    const std::string_view to(link, static_cast<std::size_t>(length));
-    // A link to nothing makes the file it names, and stays a link.
-    path = to.front() == '/' ? std::string(to) : folder_name + "/" + std::string(to);
+  // Closes the file and removes its temporary name.
+  void Drop() {
+    Close(file);
+    if (!temporary.empty()) ::unlinkat(folder, temporary.c_str(), 0);
+    ForgetTemporaryName();
   }
-}
+};
 
 }  // namespace
 
+struct TOutputBatch::TState {
+  TTemporaryKind kind;
+  std::vector<TPending> pending;
+  TFolders folders;
+
+  void MakeDurable();
+};
+
+TOutputBatch::TOutputBatch(TTemporaryKind kind) : state_(new TState{kind, {}, {}}) {}
+
+TOutputBatch::~TOutputBatch() {
+  for (TPending& file : state_->pending) file.Drop();
+}
+
+std::size_t TOutputBatch::Pending() const { return state_->pending.size(); }
+
 TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes, bool replace) {
   if (target.empty()) return Failure(TSaveStatus::kOpenError, {ENOENT, std::generic_category()});
+  TLocation location = Locate(target, replace, state_->folders);
+  if (location.result.status != TSaveStatus::kSaved) return location.result;
   TPending file;
   file.replace = replace;
-  std::optional<struct stat> old;
-  if (TSaveResult located =
-          Locate(target, replace, folders_, file.folder, file.folder_name, file.name, old);
-      located.status != TSaveStatus::kSaved) {
-    return located;
-  }
+  file.folder = location.folder;
+  file.folder_name = std::move(location.folder_name);
+  file.name = std::move(location.name);
+  const std::optional<struct stat>& old = location.old;
 
 #ifdef O_TMPFILE
   // Naming the file later goes through /proc, which a chroot may lack.
   static const bool can_name_later = ::access("/proc/self/fd", X_OK) == 0;
-  if (kind_ == TTemporaryKind::kUnnamed && can_name_later) {
+  if (state_->kind == TTemporaryKind::kUnnamed && can_name_later) {
     file.file = ::openat(file.folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
   }
 #endif
@@ -261,7 +192,7 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
 
   if (!WriteAll(file.file, bytes)) {
     const TSaveResult failed = Failure(TSaveStatus::kWriteError, LastError());
-    Drop(file);
+    file.Drop();
     return failed;
   }
 #ifdef SYNC_FILE_RANGE_WRITE
@@ -269,7 +200,7 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
   // it done.
   ::sync_file_range(file.file, 0, 0, SYNC_FILE_RANGE_WRITE);
 #endif
-  pending_.push_back(std::move(file));
+  state_->pending.push_back(std::move(file));
   return {};
 }
 
@@ -301,12 +232,12 @@ bool RenameNoReplace(int folder, const std::string& from, const std::string& to)
 // Every waiting file's content on disk before any takes its name. Several
 // files take one syncfs per file system: an fdatasync each would flush the
 // disk's cache once per file, which under load costs milliseconds each.
-void TOutputBatch::MakeDurable() {
+void TOutputBatch::TState::MakeDurable() {
 #ifdef __linux__
-  if (pending_.size() > 1) {
+  if (pending.size() > 1) {
     // A file lives on its folder's file system: one syncfs per folder.
     std::map<int, int> synced;  // folder, errno of the syncfs of its file system
-    for (TPending& file : pending_) {
+    for (TPending& file : pending) {
       auto done = synced.find(file.folder);
       if (done == synced.end()) {
         done = synced.emplace(file.folder, ::syncfs(file.folder) == 0 ? 0 : errno).first;
@@ -324,16 +255,16 @@ void TOutputBatch::MakeDurable() {
     return;
   }
 #endif
-  for (TPending& file : pending_) {
+  for (TPending& file : pending) {
     if (::fdatasync(file.file) != 0) file.result = Failure(TSaveStatus::kWriteError, LastError());
   }
 }
 
 std::vector<TSaveResult> TOutputBatch::Commit() {
-  MakeDurable();
+  state_->MakeDurable();
   std::vector<TSaveResult> results;
-  results.reserve(pending_.size());
-  for (TPending& file : pending_) {
+  results.reserve(state_->pending.size());
+  for (TPending& file : state_->pending) {
     if (file.result.status == TSaveStatus::kSaved) {
       bool placed = false;
       if (file.temporary.empty() && !file.replace) {
@@ -366,17 +297,12 @@ std::vector<TSaveResult> TOutputBatch::Commit() {
     }
     results.push_back(file.result);
   }
-  for (TPending& file : pending_) Drop(file);
-  pending_.clear();
+  for (TPending& file : state_->pending) file.Drop();
+  state_->pending.clear();
   // The renames must reach the disk too, once per folder after the last.
-  for (auto& [name, folder] : folders_) {
-    ::fsync(folder);
-    ::close(folder);
-  }
-  folders_.clear();
+  for (const auto& [folder, status] : state_->folders.All()) ::fsync(folder);
+  state_->folders.Close();
   return results;
 }
 
 }  // namespace ign
-
-#endif  // _WIN32

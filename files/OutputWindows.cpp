@@ -1,7 +1,6 @@
 // The Windows side of TOutputBatch: a new file created exclusively beside the
 // target, flushed to disk, then moved over the target in one step. Windows
 // has no unnamed files, so every temporary is named.
-#ifdef _WIN32
 
 #include <windows.h>
 
@@ -128,33 +127,41 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-}  // namespace
-
-struct TOutputBatch::TPending {
+struct TPending {
   std::wstring target;                 // where the file goes, links followed
   HANDLE file = INVALID_HANDLE_VALUE;  // the new content until it is durable
   std::wstring temporary;              // its name, or empty once it has the target's
   int slot = -1;                       // of CreateTemporary
   bool replace = false;
   TSaveResult result;
+
+  // Closes the file and removes its temporary.
+  void Drop() {
+    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    file = INVALID_HANDLE_VALUE;
+    if (!temporary.empty()) ::DeleteFileW(temporary.c_str());
+    ForgetTemporary(slot);
+    slot = -1;
+    temporary.clear();
+  }
 };
 
-TOutputBatch::TOutputBatch(TTemporaryKind kind) : kind_(kind) {}
+}  // namespace
+
+struct TOutputBatch::TState {
+  TTemporaryKind kind;  // every temporary is named here
+  std::vector<TPending> pending;
+
+  void MakeDurable();
+};
+
+TOutputBatch::TOutputBatch(TTemporaryKind kind) : state_(new TState{kind, {}}) {}
 
 TOutputBatch::~TOutputBatch() {
-  for (TPending& file : pending_) Drop(file);
+  for (TPending& file : state_->pending) file.Drop();
 }
 
-std::size_t TOutputBatch::Pending() const { return pending_.size(); }
-
-void TOutputBatch::Drop(TPending& file) {
-  if (file.file != INVALID_HANDLE_VALUE) ::CloseHandle(file.file);
-  file.file = INVALID_HANDLE_VALUE;
-  if (!file.temporary.empty()) ::DeleteFileW(file.temporary.c_str());
-  ForgetTemporary(file.slot);
-  file.slot = -1;
-  file.temporary.clear();
-}
+std::size_t TOutputBatch::Pending() const { return state_->pending.size(); }
 
 TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes, bool replace) {
   if (target.empty()) return Failure(TSaveStatus::kOpenError, {ENOENT, std::generic_category()});
@@ -225,18 +232,18 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
 
   if (!WriteAll(file.file, bytes)) {
     const TSaveResult failed = Failure(TSaveStatus::kWriteError, ErrorFrom(::GetLastError()));
-    Drop(file);
+    file.Drop();
     return failed;
   }
-  pending_.push_back(std::move(file));
+  state_->pending.push_back(std::move(file));
   return {};
 }
 
 // Every waiting file's content on disk before any takes its name. Windows
 // has no flush of a whole file system that a user may call, so each file is
 // flushed on its own. A file is closed after, as an open one cannot be moved.
-void TOutputBatch::MakeDurable() {
-  for (TPending& file : pending_) {
+void TOutputBatch::TState::MakeDurable() {
+  for (TPending& file : pending) {
     if (!::FlushFileBuffers(file.file)) {
       file.result = Failure(TSaveStatus::kWriteError, ErrorFrom(::GetLastError()));
     }
@@ -248,10 +255,10 @@ void TOutputBatch::MakeDurable() {
 }
 
 std::vector<TSaveResult> TOutputBatch::Commit() {
-  MakeDurable();
+  state_->MakeDurable();
   std::vector<TSaveResult> results;
-  results.reserve(pending_.size());
-  for (TPending& file : pending_) {
+  results.reserve(state_->pending.size());
+  for (TPending& file : state_->pending) {
     if (file.result.status == TSaveStatus::kSaved) {
       // Write-through: done once the new name is on the disk. Without
       // REPLACE_EXISTING the test for an existing target and the move are one
@@ -272,11 +279,9 @@ std::vector<TSaveResult> TOutputBatch::Commit() {
     }
     results.push_back(file.result);
   }
-  for (TPending& file : pending_) Drop(file);
-  pending_.clear();
+  for (TPending& file : state_->pending) file.Drop();
+  state_->pending.clear();
   return results;
 }
 
 }  // namespace ign
-
-#endif  // _WIN32

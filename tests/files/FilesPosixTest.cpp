@@ -57,7 +57,8 @@ TEST(Links, FollowedAndKeptDanglingOnesCreateTheirFile) {
 }
 
 // In a sticky folder anyone may write to, a link of someone else's is not
-// followed, unless it belongs to the folder's owner.
+// followed, as the last name nor as a folder on the way, unless it belongs to
+// the folder's owner.
 TEST(Links, PlantedLinkInSharedFolderIsRefused) {
   if (!IsRoot()) GTEST_SKIP() << "needs root to give a link to another user";
   TFolder folder;
@@ -67,21 +68,29 @@ TEST(Links, PlantedLinkInSharedFolderIsRefused) {
   chmod((folder / "private/secret").c_str(), 0600);
   fs::create_directory(folder / "shared");
   chmod((folder / "shared").c_str(), 01777);
-  fs::create_symlink(folder / "private/secret", folder / "shared/x.ign");
-  ASSERT_EQ(lchown((folder / "shared/x.ign").c_str(), kOther, kOther), 0);
-
-  const TSaveResult planted = SaveFile(folder / "shared/x.ign", "evil", true);
-  EXPECT_EQ(planted.status, TSaveStatus::kOpenError);
-  EXPECT_EQ(planted.reason, std::errc::permission_denied);
+  const std::pair<std::string, std::string> planted[] = {
+      {"shared/x.ign", "private/secret"},  // the last name
+      {"shared/out", "private"},           // a folder on the way: shared/out/secret
+  };
+  for (const auto& [link, to] : planted) {
+    fs::create_symlink(folder / to, folder / link);
+    ASSERT_EQ(lchown((folder / link).c_str(), kOther, kOther), 0);
+  }
+  for (const char* target : {"shared/x.ign", "shared/out/secret", "shared/out/new"}) {
+    const TSaveResult result = SaveFile(folder / target, "evil", true);
+    EXPECT_EQ(result.status, TSaveStatus::kOpenError) << target;
+    EXPECT_EQ(result.reason, std::errc::permission_denied) << target;
+  }
   EXPECT_EQ(Read(folder / "private/secret"), "secret");
+  EXPECT_FALSE(fs::exists(folder / "private/new"));
 
   // The folder's owner may point the way; so may the caller.
   ASSERT_EQ(chown((folder / "shared").c_str(), kOther, kOther), 0);
   EXPECT_EQ(SaveFile(folder / "shared/x.ign", "owner's", true).status, TSaveStatus::kSaved);
   EXPECT_EQ(Read(folder / "private/secret"), "owner's");
   ASSERT_EQ(chown((folder / "shared").c_str(), 0, 0), 0);
-  ASSERT_EQ(lchown((folder / "shared/x.ign").c_str(), 0, 0), 0);
-  EXPECT_EQ(SaveFile(folder / "shared/x.ign", "mine", true).status, TSaveStatus::kSaved);
+  ASSERT_EQ(lchown((folder / "shared/out").c_str(), 0, 0), 0);
+  EXPECT_EQ(SaveFile(folder / "shared/out/secret", "mine", true).status, TSaveStatus::kSaved);
   EXPECT_EQ(Read(folder / "private/secret"), "mine");
 }
 
