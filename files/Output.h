@@ -23,6 +23,13 @@ struct TSaveResult {
   std::error_code reason;  // what the system said; empty when it said nothing
 };
 
+// Reasons of the file unit's own, where the system has no word for them.
+enum class TSaveError {
+  kAclNotKept = 1,     // the target's ACL could not be given to its replacement
+  kAttributesNotKept,  // nor its user attributes
+};
+std::error_code make_error_code(TSaveError error);
+
 // Where new content waits until it is put in place.
 enum class TTemporaryKind {
   kUnnamed,  // a file without a name where the file system offers one, else kNamed
@@ -31,7 +38,8 @@ enum class TTemporaryKind {
 
 // Saves any number of files so that each target is either old or new, whole,
 // after a crash at any point. Add writes each new content to a temporary file
-// that already has the target's mode, owner, group, ACL and user attributes;
+// that already has the target's mode, owner, group, ACL and user attributes
+// (or is not made, saying why, where the ACL or an attribute cannot be kept);
 // Commit makes them all durable in one pass, puts them in place and syncs each
 // folder once. Links are followed as the kernel's protected-link rule would
 // follow them, in the folders on the way as in the last name: in a sticky
@@ -76,3 +84,6 @@ class TOutputBatch {
 TSaveResult SaveFile(const std::string& target, std::string_view bytes, bool replace);
 
 }  // namespace ign
+
+template <>
+struct std::is_error_code_enum<ign::TSaveError> : std::true_type {};

@@ -6,9 +6,6 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
-#ifdef __linux__
-#include <sys/xattr.h>
-#endif
 
 #include <cerrno>
 #include <cstdio>
@@ -18,6 +15,7 @@
 #include <random>
 #include <utility>
 
+#include "files/Attributes.h"
 #include "files/Locate.h"
 #include "files/Output.h"
 #include "files/Temporaries.h"
@@ -74,22 +72,6 @@ bool WriteAll(int descriptor, std::string_view bytes) {
   return true;
 }
 
-// The POSIX ACL and the user's attributes of `from` go to `to`. Failures are
-// not fatal: a file system without them simply has none to keep.
-void CopyAttributes([[maybe_unused]] const std::string& from, [[maybe_unused]] int to) {
-#ifdef __linux__
-  char names[4096];
-  const ssize_t size = ::llistxattr(from.c_str(), names, sizeof names);
-  for (ssize_t at = 0; at < size; at += static_cast<ssize_t>(std::strlen(names + at)) + 1) {
-    const std::string_view name(names + at);
-    if (name != "system.posix_acl_access" && name.substr(0, 5) != "user.") continue;
-    char value[8192];
-    const ssize_t length = ::lgetxattr(from.c_str(), names + at, value, sizeof value);
-    if (length >= 0) ::fsetxattr(to, names + at, value, static_cast<std::size_t>(length), 0);
-  }
-#endif
-}
-
 struct TPending {
   int folder = -1;  // the folder the file goes to
   std::string folder_name;
@@ -117,6 +99,14 @@ struct TPending {
     ForgetTemporaryName();
   }
 };
+
+// A name of the file that `file` replaces: through the folder's descriptor,
+// which names the very folder that was checked, where /proc has it.
+std::string OldFilePath(const TPending& file) {
+  static const bool has_proc = ::access("/proc/self/fd", X_OK) == 0;
+  if (!has_proc) return file.folder_name + "/" + file.name;
+  return "/proc/self/fd/" + std::to_string(file.folder) + "/" + file.name;
+}
 
 }  // namespace
 
@@ -182,7 +172,10 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
             ::fchown(file.file, static_cast<uid_t>(-1), old->st_gid);
       }
     }
-    CopyAttributes(file.folder_name + "/" + file.name, file.file);
+    if (const std::error_code lost = CopyAttributes(OldFilePath(file), file.file)) {
+      file.Drop();
+      return Failure(TSaveStatus::kOpenError, lost);
+    }
     // After chown, which clears the set-id bits, and after the ACL, whose
     // mask the group bits are.
     ::fchmod(file.file, old->st_mode & 07777);

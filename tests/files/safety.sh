@@ -1,8 +1,8 @@
 #!/bin/bash
 # ign-convert as an attacker and a careless user would try it: links planted
 # by another user, signals during a save, a file appearing during a save.
-# Needs root (for another user, setpriv) and strace (to hold a save at a
-# chosen system call); exits 77 (skipped) without them.
+# Needs root (for another user, setpriv), strace (to hold a save at a chosen
+# system call or make it fail) and setfacl; exits 77 (skipped) without them.
 #
 #   safety.sh PROGRAM EXAMPLES_DIR
 set -euo pipefail
@@ -13,7 +13,7 @@ if [ "$(id -u)" != 0 ]; then
   echo "SKIP: needs root to act as a second user"
   exit 77
 fi
-for tool in strace setpriv; do
+for tool in strace setpriv setfacl; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (make deps installs it)"; exit 77; }
 done
 
@@ -69,6 +69,22 @@ setpriv --reuid=65534 --regid=65534 --clear-groups "$program" "$input" -o "$work
 [ "$(stat -c %u:%a "$work/open/new.ign")" = "65534:$(printf '%o' $((0666 & ~0$(umask))))" ] ||
   Fail "a user's new file: $(stat -c %u:%a "$work/open/new.ign")"
 Ok "permissions: owner, group and mode kept"
+
+# Permissions: a target whose ACL cannot be given to its replacement (made to
+# fail here) is not replaced, and the message says why.
+cp "$input" "$work/acl.ign"
+setfacl -m u:65534:--- "$work/acl.ign"
+set +e
+message=$(strace -f -o /dev/null -e trace=fsetxattr -e inject=fsetxattr:error=ENOSPC \
+  "$program" -f "$examples/enduro-250.ign" -o "$work/acl.ign" 2>&1)
+status=$?
+set -e
+[ $status = 1 ] || Fail "ACL not kept: exit $status"
+[ "$message" = "ign-convert: $work/acl.ign: Open file error! (its access control list cannot be kept)" ] ||
+  Fail "ACL not kept: $message"
+cmp -s "$work/acl.ign" "$input" || Fail "a file whose ACL could not be kept was replaced"
+[ -z "$(find "$work" -name '*.tmp')" ] || Fail "ACL not kept left: $(find "$work" -name '*.tmp')"
+Ok "permissions: a file whose ACL cannot be kept is not replaced"
 
 # Runs PROGRAM ARGS... under strace, which holds it for HOLD seconds when it
 # enters SYSCALL, and sends SIGNAL (if any) meanwhile. Sets status.
