@@ -1,5 +1,6 @@
-// Carrying a file's POSIX ACL and user attributes over to its replacement,
-// where the system has them (Linux); elsewhere there are none to carry.
+// What Linux keeps of a file beside its mode: the POSIX ACL and user
+// attributes that a replacement must carry over, and a folder's append-only
+// flag. Elsewhere there are none of them.
 #pragma once
 
 #include <string>
@@ -12,5 +13,9 @@ namespace ign {
 // could not be carried over (TSaveError), or nothing when all were; a file
 // system without attributes has none to carry.
 std::error_code CopyAttributes(const std::string& from, int to);
+
+// Whether names may only be added to the folder open as `folder`, never
+// removed or replaced (chattr +a).
+bool IsAppendOnly(int folder);
 
 }  // namespace ign

@@ -1,3 +1,5 @@
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/xattr.h>
 
 #include <cerrno>
@@ -63,6 +65,11 @@ std::error_code CopyAttributes(const std::string& from, int to) {
     return make_error_code(TSaveError::kAclNotKept);
   }
   return {};
+}
+
+bool IsAppendOnly(int folder) {
+  int flags = 0;
+  return ::ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_APPEND_FL) != 0;
 }
 
 }  // namespace ign

@@ -5,4 +5,6 @@ namespace ign {
 
 std::error_code CopyAttributes(const std::string&, int) { return {}; }
 
+bool IsAppendOnly(int) { return false; }
+
 }  // namespace ign

@@ -16,6 +16,12 @@
 
 namespace ign {
 
+// What a batch knows of a folder it writes to.
+struct TFolderInfo {
+  struct stat status;  // as it was when opened
+  bool append_only;    // names may be added to it, never removed or replaced
+};
+
 // The folders that the files of a batch go to, open until Close.
 class TFolders {
  public:
@@ -26,29 +32,30 @@ class TFolders {
 
   // The folder `path` (relative to the working folder unless it starts with
   // "/"), opened for reading; -1 with errno when it cannot be. Every link on
-  // the way is followed only as MayFollow allows. A folder reached twice,
-  // under any name, is opened once.
+  // the way is followed only as MayUse allows. A folder reached twice, under
+  // any name, is opened once.
   int Open(const std::string& path);
 
-  // What `folder`, one of Open's, was when it was opened.
-  const struct stat& Status(int folder) const { return status_.at(folder); }
+  // What is known of `folder`, one of Open's.
+  const TFolderInfo& Info(int folder) const { return info_.at(folder); }
 
   // Every open folder, each once.
-  const std::map<int, struct stat>& All() const { return status_; }
+  const std::map<int, TFolderInfo>& All() const { return info_; }
 
   void Close();
 
  private:
   std::map<std::string, int> by_path_;
   std::map<std::pair<dev_t, ino_t>, int> by_identity_;
-  std::map<int, struct stat> status_;
+  std::map<int, TFolderInfo> info_;
 };
 
-// Like the kernel's fs.protected_symlinks: in a sticky folder that anyone
-// may write to, a link is only followed when it belongs to the caller or to
-// the folder's owner, so that no one can plant a link there that sends the
-// caller's write somewhere else.
-bool MayFollow(const struct stat& link, const struct stat& folder);
+// Like the kernel's fs.protected_symlinks and fs.protected_regular: in a
+// sticky folder that anyone may write to, a link is only followed, and a
+// file only replaced, when it belongs to the caller or to the folder's owner,
+// so that no one can plant a link there that sends the caller's write
+// somewhere else, nor a file of their own that the caller then fills.
+bool MayUse(const struct stat& entry, const struct stat& folder);
 
 // Where a target's content goes.
 struct TLocation {
@@ -60,8 +67,10 @@ struct TLocation {
 };
 
 // Finds the folder and name that `target` stands for, following links as
-// MayFollow allows, and what is there now. Without `replace`, anything of
-// that name is kExists, a link to nothing too.
+// MayUse allows, and what is there now. Without `replace`, anything of that
+// name is kExists, a link to nothing too. A target that names a folder
+// ("x/", "x/.") is refused with what is true of it: a folder, no folder, or
+// nothing there.
 TLocation Locate(const std::string& target, bool replace, TFolders& folders);
 
 }  // namespace ign

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/Attributes.h"
 #include "files/Locate.h"
 
 namespace ign {
@@ -106,7 +107,7 @@ int Walk(const std::string& path) {
       return -1;
     }
     if (::fstat(at.Get(), &folder) != 0) return -1;
-    if (!MayFollow(link, folder)) {
+    if (!MayUse(link, folder)) {
       errno = EACCES;
       return -1;
     }
@@ -132,16 +133,18 @@ int TFolders::Open(const std::string& path) {
   if (const auto known = by_path_.find(path); known != by_path_.end()) return known->second;
   const int opened = Walk(path);
   if (opened < 0) return -1;
-  struct stat status;
-  if (::fstat(opened, &status) != 0) {
+  TFolderInfo info;
+  if (::fstat(opened, &info.status) != 0) {
     const int error = errno;
     ::close(opened);
     errno = error;
     return -1;
   }
-  const auto [same, fresh] = by_identity_.emplace(std::pair(status.st_dev, status.st_ino), opened);
+  info.append_only = IsAppendOnly(opened);
+  const auto [same, fresh] =
+      by_identity_.emplace(std::pair(info.status.st_dev, info.status.st_ino), opened);
   if (fresh) {
-    status_.emplace(opened, status);
+    info_.emplace(opened, info);
   } else {
     ::close(opened);
   }
@@ -150,76 +153,64 @@ int TFolders::Open(const std::string& path) {
 }
 
 void TFolders::Close() {
-  for (const auto& [folder, status] : status_) ::close(folder);
+  for (const auto& [folder, info] : info_) ::close(folder);
   by_path_.clear();
   by_identity_.clear();
-  status_.clear();
+  info_.clear();
 }
 
-bool MayFollow(const struct stat& link, const struct stat& folder) {
+bool MayUse(const struct stat& entry, const struct stat& folder) {
   const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
-  return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
+  return !shared || entry.st_uid == ::geteuid() || entry.st_uid == folder.st_uid;
 }
 
 TLocation Locate(const std::string& target, bool replace, TFolders& folders) {
   TLocation at;
+  const auto fail = [&at](TSaveResult result) {
+    at.result = result;
+    return at;
+  };
   std::string path = target;
   for (int links = 0;; ++links) {
     const std::size_t slash = path.find_last_of('/');
     at.folder_name = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
     at.name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (at.name.empty() || at.name == "." || at.name == "..") {
-      at.result = Failure(std::errc::is_a_directory);
-      return at;
+      // Only a folder can be meant: say whether there is one.
+      const int folder = Walk(path);
+      if (folder < 0) return fail(Failure(TSaveStatus::kOpenError, LastError()));
+      ::close(folder);
+      return fail(Failure(std::errc::is_a_directory));
     }
     // Found now, before a byte is written, rather than when the name is made.
-    if (at.name.size() > NAME_MAX) {
-      at.result = Failure(std::errc::filename_too_long);
-      return at;
-    }
+    if (at.name.size() > NAME_MAX) return fail(Failure(std::errc::filename_too_long));
     at.folder = folders.Open(at.folder_name);
-    if (at.folder < 0) {
-      at.result = Failure(TSaveStatus::kOpenError, LastError());
-      return at;
-    }
+    if (at.folder < 0) return fail(Failure(TSaveStatus::kOpenError, LastError()));
 
     struct stat status;
     if (::fstatat(at.folder, at.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
-      if (errno != ENOENT) at.result = Failure(TSaveStatus::kOpenError, LastError());
+      if (errno != ENOENT) return fail(Failure(TSaveStatus::kOpenError, LastError()));
       return at;
     }
     // Anything of that name counts, a link to nothing too.
-    if (links == 0 && !replace) {
-      at.result = Failure(TSaveStatus::kExists);
-      return at;
+    if (links == 0 && !replace) return fail(Failure(TSaveStatus::kExists));
+    if (S_ISDIR(status.st_mode)) return fail(Failure(std::errc::is_a_directory));
+    // Renaming over a pipe or a device would replace the node rather than
+    // write into it, which is never what was asked for.
+    if (!S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {
+      return fail(Failure(TSaveStatus::kOpenError));
+    }
+    if (!MayUse(status, folders.Info(at.folder).status)) {
+      return fail(Failure(std::errc::permission_denied));
     }
     if (S_ISREG(status.st_mode)) {
       at.old = status;
       return at;
     }
-    if (S_ISDIR(status.st_mode)) {
-      at.result = Failure(std::errc::is_a_directory);
-      return at;
-    }
-    // Renaming over a pipe or a device would replace the node rather than
-    // write into it, which is never what was asked for.
-    if (!S_ISLNK(status.st_mode)) {
-      at.result = Failure(TSaveStatus::kOpenError);
-      return at;
-    }
-    if (!MayFollow(status, folders.Status(at.folder))) {
-      at.result = Failure(std::errc::permission_denied);
-      return at;
-    }
+    if (links == kMostLinks) return fail(Failure(std::errc::too_many_symbolic_link_levels));
     std::string to;
-    if (links == kMostLinks) {
-      at.result = Failure(std::errc::too_many_symbolic_link_levels);
-      return at;
-    }
-    if (!ReadLink(at.folder, at.name, to)) {
-      at.result = Failure(TSaveStatus::kOpenError, LastError());
-      return at;
-    }
+    if (!ReadLink(at.folder, at.name, to))
+      return fail(Failure(TSaveStatus::kOpenError, LastError()));
     // A link to nothing makes the file it names, and stays a link.
     path = to.front() == '/' ? to : at.folder_name + "/" + to;
   }

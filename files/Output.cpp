@@ -12,6 +12,8 @@ class TSaveCategory final : public std::error_category {
         return "its access control list cannot be kept";
       case TSaveError::kAttributesNotKept:
         return "its extended attributes cannot be kept";
+      case TSaveError::kSameTargetTwice:
+        return "an earlier input is written to the same file";
     }
     return "unknown reason";
   }

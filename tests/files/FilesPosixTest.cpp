@@ -2,7 +2,10 @@
 // links, special files, modes, owners, ACLs and signals.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
 #include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -58,9 +61,9 @@ TEST(Links, FollowedAndKeptDanglingOnesCreateTheirFile) {
 }
 
 // In a sticky folder anyone may write to, a link of someone else's is not
-// followed, as the last name nor as a folder on the way, unless it belongs to
-// the folder's owner.
-TEST(Links, PlantedLinkInSharedFolderIsRefused) {
+// followed, as the last name nor as a folder on the way, and a file of
+// someone else's is not replaced, unless they belong to the folder's owner.
+TEST(SharedFolders, WhatAnotherUserPlantsIsRefused) {
   if (!IsRoot()) GTEST_SKIP() << "needs root to give a link to another user";
   TFolder folder;
   fs::create_directory(folder / "private");
@@ -77,12 +80,17 @@ TEST(Links, PlantedLinkInSharedFolderIsRefused) {
     fs::create_symlink(folder / to, folder / link);
     ASSERT_EQ(lchown((folder / link).c_str(), kOther, kOther), 0);
   }
-  for (const char* target : {"shared/x.ign", "shared/out/secret", "shared/out/new"}) {
+  // Replaced, it would keep its planter as owner, who could read root's file.
+  Write(folder / "shared/theirs.ign", "theirs");
+  ASSERT_EQ(chown((folder / "shared/theirs.ign").c_str(), kOther, kOther), 0);
+  for (const char* target :
+       {"shared/x.ign", "shared/out/secret", "shared/out/new", "shared/theirs.ign"}) {
     const TSaveResult result = SaveFile(folder / target, "evil", true);
     EXPECT_EQ(result.status, TSaveStatus::kOpenError) << target;
     EXPECT_EQ(result.reason, std::errc::permission_denied) << target;
   }
   EXPECT_EQ(Read(folder / "private/secret"), "secret");
+  EXPECT_EQ(Read(folder / "shared/theirs.ign"), "theirs");
   EXPECT_FALSE(fs::exists(folder / "private/new"));
 
   // The folder's owner may point the way; so may the caller.
@@ -212,21 +220,107 @@ TEST(Permissions, OwnerGroupAclAndUserAttributesKept) {
   }
 }
 
-TEST(Permissions, NewFileHasTheModeOfAnyNewFile) {
-  const mode_t mask = umask(027);
-  TFolder folder;
-  EXPECT_EQ(SaveFile(folder / "new", "x", false).status, TSaveStatus::kSaved);
-  EXPECT_EQ(Status(folder / "new").st_mode & 07777, 0640u);
+// A new file gets what any new file of its folder gets, the umask's mode or
+// the folder's default ACL: the same as a file made with open(O_CREAT).
+TEST(Permissions, NewFileGetsWhatItsFolderGives) {
+  const mode_t mask = umask(022);
+  for (TTemporaryKind kind : kKinds) {
+    for (const bool default_acl : {false, true}) {
+      TFolder folder;
+      // user::rw- user:nobody:--- group::r-- mask::r-- other::---
+      const std::string acl = Acl(1);
+      if (default_acl && setxattr((folder / "").c_str(), "system.posix_acl_default", acl.data(),
+                                  acl.size(), 0) != 0) {
+        continue;  // no ACLs on this file system
+      }
+      ::close(::open((folder / "plain").c_str(), O_CREAT | O_WRONLY, 0666));
+      ASSERT_EQ(Save(kind, folder / "new", "x", false).status, TSaveStatus::kSaved);
+      EXPECT_EQ(Status(folder / "new").st_mode, Status(folder / "plain").st_mode) << default_acl;
+      EXPECT_TRUE(KeptAttributes(folder / "new") == KeptAttributes(folder / "plain"));
+    }
+  }
   umask(mask);
+}
+
+// In a folder that takes new names but lets none go (chattr +a), a
+// replacement is refused and nothing is left behind.
+TEST(Permissions, AppendOnlyFolderKeepsNoTemporary) {
+  if (!IsRoot()) GTEST_SKIP() << "needs root to make a folder append-only";
+  for (TTemporaryKind kind : kKinds) {
+    TFolder folder;
+    Write(folder / "old", "old");
+    const int descriptor = ::open((folder / "").c_str(), O_RDONLY | O_DIRECTORY);
+    int flags = FS_APPEND_FL;
+    if (ioctl(descriptor, FS_IOC_SETFLAGS, &flags) != 0) {
+      ::close(descriptor);
+      GTEST_SKIP() << "no append-only folders on this file system";
+    }
+    const TSaveResult replaced = Save(kind, folder / "old", "new", true);
+    EXPECT_EQ(replaced.status, TSaveStatus::kOpenError);
+    EXPECT_EQ(replaced.reason, std::errc::operation_not_permitted);
+    EXPECT_EQ(Read(folder / "old"), "old");
+    const TSaveResult made = Save(kind, folder / "new", "new", true);
+    const std::vector<std::string> left = folder.Names();
+    flags = 0;
+    ioctl(descriptor, FS_IOC_SETFLAGS, &flags);
+    ::close(descriptor);
+    // A new file is linked in from a file without a name, where there is one.
+    const std::vector<std::string> expected = made.status == TSaveStatus::kSaved
+                                                  ? std::vector<std::string>{"new", "old"}
+                                                  : std::vector<std::string>{"old"};
+    EXPECT_EQ(left, expected);
+  }
+}
+
+// Under a small descriptor limit a batch over many folders still saves
+// every file, committing whenever it is full.
+TEST(Permissions, BatchStaysWithinTheDescriptorLimit) {
+  TFolder folder;
+  constexpr int kFolders = 100;
+  for (int i = 0; i < kFolders; ++i) fs::create_directory(folder / std::to_string(i));
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit limit{32, 32};
+    setrlimit(RLIMIT_NOFILE, &limit);
+    TOutputBatch batch(TTemporaryKind::kNamed);
+    int saved = 0;
+    for (int i = 0; i < kFolders; ++i) {
+      saved +=
+          batch.Add(folder / (std::to_string(i) + "/f"), "x", false).status == TSaveStatus::kSaved;
+      if (!batch.Full()) continue;
+      for (const TSaveResult& result : batch.Commit())
+        saved -= result.status != TSaveStatus::kSaved;
+    }
+    for (const TSaveResult& result : batch.Commit()) saved -= result.status != TSaveStatus::kSaved;
+    _exit(saved == kFolders ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  for (int i = 0; i < kFolders; ++i) EXPECT_EQ(Read(folder / (std::to_string(i) + "/f")), "x");
+}
+
+// Runs `body` in a child process and returns its wait status.
+template <class TBody>
+int InChild(TBody body) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const rlimit no_core{0, 0};
+    setrlimit(RLIMIT_CORE, &no_core);
+    body();
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return status;
 }
 
 // A named temporary goes with the process when a signal ends it.
 TEST(Signals, InterruptedSaveLeavesNoTemporary) {
-  for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+  for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGXCPU, SIGALRM, SIGUSR1, SIGUSR2}) {
     TFolder folder;
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    const int status = InChild([&] {
       TOutputBatch batch(TTemporaryKind::kNamed);
       batch.Add(folder / "a", "new", false);
       batch.Add(folder / "b", "new", true);
@@ -235,12 +329,28 @@ TEST(Signals, InterruptedSaveLeavesNoTemporary) {
       }
       raise(signal);
       _exit(11);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    });
     ASSERT_TRUE(WIFSIGNALED(status)) << WEXITSTATUS(status);
     EXPECT_EQ(WTERMSIG(status), signal);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{}) << signal;
+  }
+}
+
+// A write beyond `ulimit -f` fails as a full disk would, rather than ending
+// the process, and leaves nothing.
+TEST(Signals, FileSizeLimitMakesAWriteError) {
+  for (TTemporaryKind kind : kKinds) {
+    TFolder folder;
+    const int status = InChild([&] {
+      const rlimit limit{100, 100};
+      setrlimit(RLIMIT_FSIZE, &limit);
+      const TSaveResult result = Save(kind, folder / "big", std::string(1000, 'x'), false);
+      _exit(result.status == TSaveStatus::kWriteError && result.reason == std::errc::file_too_large
+                ? 0
+                : 1);
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{});
   }
 }
 

@@ -86,15 +86,33 @@ cmp -s "$work/acl.ign" "$input" || Fail "a file whose ACL could not be kept was 
 [ -z "$(find "$work" -name '*.tmp')" ] || Fail "ACL not kept left: $(find "$work" -name '*.tmp')"
 Ok "permissions: a file whose ACL cannot be kept is not replaced"
 
+# Durability: a folder that cannot be synced after the rename fails the
+# save with a message, for -o and -d alike, as a crash could still lose it.
+for output in -o -d; do
+  rm -rf "$work/out"
+  mkdir "$work/out"
+  target=$work/out
+  [ $output = -o ] && target=$work/out/kart-100.ign
+  set +e
+  message=$(strace -f -o /dev/null -e trace=fsync -e inject=fsync:error=EIO \
+    "$program" "$input" $output "$target" 2>&1)
+  status=$?
+  set -e
+  [ $status = 1 ] || Fail "folder sync $output: exit $status"
+  [ "$message" = "ign-convert: $work/out/kart-100.ign: Write file error! (Input/output error)" ] ||
+    Fail "folder sync $output: $message"
+done
+Ok "durability: a folder that cannot be synced fails the save"
+
 # Runs PROGRAM ARGS... under strace, which holds it for HOLD seconds when it
 # enters SYSCALL, and sends SIGNAL (if any) meanwhile. Sets status.
 Held() {
   local syscall=$1 hold=$2 signal=$3
   shift 3
-  # A background job starts with SIGINT ignored; the program must meet it
-  # as from a terminal.
+  # A background job starts with SIGINT and SIGQUIT ignored; the program
+  # must meet them as from a terminal.
   rm -f "$work/pid"
-  env --default-signal=INT strace -f -o /dev/null -e trace="$syscall" \
+  env --default-signal=INT,QUIT strace -f -o /dev/null -e trace="$syscall" \
     -e inject="$syscall:delay_enter=${hold}000000" \
     sh -c 'echo $$ >"$0"; exec "$@"' "$work/pid" "$@" 2>"$work/held.err" &
   local tracer=$! deadline=$((SECONDS + 10))
@@ -114,7 +132,7 @@ Held() {
 
 # Signals: a save held where its file waits to be made durable, then
 # interrupted, leaves nothing behind.
-for signal in INT TERM HUP; do
+for signal in INT TERM HUP QUIT; do
   rm -rf "$work/out"
   mkdir "$work/out"
   cp "$input" "$work/out/kart-100.ign"
@@ -122,7 +140,7 @@ for signal in INT TERM HUP; do
   [ "$(ls -A "$work/out")" = kart-100.ign ] || Fail "SIG$signal left: $(ls -A "$work/out")"
   cmp -s "$work/out/kart-100.ign" "$input" || Fail "SIG$signal changed the old file"
 done
-Ok "signals: SIGINT, SIGTERM and SIGHUP during a save leave no temporary file"
+Ok "signals: SIGINT, SIGTERM, SIGHUP and SIGQUIT during a save leave no temporary file"
 
 # Races: a file made between the conversion and the rename is not replaced.
 rm -rf "$work/out"
