@@ -65,7 +65,7 @@ enum class TTemporaryKind {
 class TOutputBatch {
  public:
   // The most files that wait for Commit at once, whatever Full says.
-  static constexpr std::size_t kMostPending = 512;
+  static constexpr std::size_t kMostPending = 1024;
 
   explicit TOutputBatch(TTemporaryKind kind = TTemporaryKind::kUnnamed);
   // Drops every file not committed; the targets stay as they were.

@@ -286,6 +286,9 @@ TSaveResult TOutputBatch::TState::CreateTemporary(TPending& file, bool replacing
 // Every waiting file's content on disk before any takes its name. Several
 // files take one syncfs per file system: an fdatasync each would flush the
 // disk's cache once per file, which under load costs milliseconds each.
+// syncfs reports any write-back error on its file system since the folder
+// it is given was opened (Linux 5.8 and later), so before any file of the
+// batch was written; which file failed it cannot tell, so all of them fail.
 void TOutputBatch::TState::MakeDurable() {
 #ifdef __linux__
   if (pending.size() > 1) {
@@ -296,14 +299,8 @@ void TOutputBatch::TState::MakeDurable() {
       if (done == synced.end()) {
         done = synced.emplace(device, ::syncfs(file.folder) == 0 ? 0 : errno).first;
       }
-      // Collects a write-back error of this very file, which syncfs may
-      // have reported to another descriptor.
-      constexpr unsigned kWait =
-          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER;
       if (done->second != 0) {
         file.result = Failure(TSaveStatus::kWriteError, {done->second, std::generic_category()});
-      } else if (::sync_file_range(file.file, 0, 0, kWait) != 0) {
-        file.result = Failure(TSaveStatus::kWriteError, LastError());
       }
     }
     return;

@@ -67,14 +67,18 @@ void PrepareForSaving() {
 
 int RememberTemporary(int folder, std::string_view name) {
   if (name.size() > NAME_MAX) return -1;
-  for (int index = 0; index < static_cast<int>(std::size(slots)); ++index) {
+  // Slots are taken in turn, so that a batch finds the next one free at once.
+  static std::size_t next = 0;
+  for (std::size_t tried = 0; tried < std::size(slots); ++tried) {
+    const std::size_t index = next;
+    next = (next + 1) % std::size(slots);
     TSlot& slot = slots[index];
     if (slot.used.load()) continue;
     slot.folder = folder;
     std::memcpy(slot.name, name.data(), name.size());
     slot.name[name.size()] = '\0';
     slot.used.store(true);
-    return index;
+    return static_cast<int>(index);
   }
   return -1;
 }
