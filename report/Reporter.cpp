@@ -143,20 +143,20 @@ void TReporter::OnKey(const TKeyRule& key, std::size_t offset) {
 }
 
 void TReporter::OnValue(const TKeyRule& key, unsigned index, const TValueRead& read) {
-  std::vector<TValueNote>& values = values_[KeyNumber(key)];
+  // The values of a key come in order: its notes and the segment of its
+  // value are looked up only when the last value's are left.
+  if (&key != segment_.key || index < segment_.begin || index >= segment_.end) {
+    const TValueSlot slot = SlotOf(key, index);
+    const unsigned begin = index - (slot.element - slot.segment->first);
+    segment_ = {&key,  &values_[KeyNumber(key)],    slot.segment,
+                begin, begin + slot.segment->count, FateOf(slot.segment->field) == TFate::kKept};
+  }
+  std::vector<TValueNote>& values = *segment_.values;
   switch (read.status) {
     case TScanStatus::kNumber: {
       const std::string_view from = text_.substr(read.offset, read.length);
       // Most values reach version 2006 as the file says them: those cost no
       // note, no line count and no copy of their text.
-      // The values of a key come in order: its segment is looked up only
-      // when the last one's is left.
-      if (&key != segment_.key || index < segment_.begin || index >= segment_.end) {
-        const TValueSlot slot = SlotOf(key, index);
-        const unsigned begin = index - (slot.element - slot.segment->first);
-        segment_ = {&key, slot.segment, begin, begin + slot.segment->count,
-                    FateOf(slot.segment->field) == TFate::kKept};
-      }
       if (segment_.kept &&
           FileNumber(from) == FileValueOf(segment_.segment->encoding, read.stored)) {
         break;

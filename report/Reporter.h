@@ -71,10 +71,11 @@ class TReporter final : public TReadObserver {
   std::array<std::size_t, kKeyCount> last_note_;
   std::array<std::vector<TValueNote>, kKeyCount> values_;
   std::size_t end_line_ = 0;  // the last line that holds anything, once known
-  // The segment of the last value read: its key, its positions in the key,
-  // and whether version 2006 takes its values as read.
+  // The segment of the last value read: its key and the key's notes, its
+  // positions in the key, and whether version 2006 takes its values as read.
   struct TSegmentSeen {
     const TKeyRule* key = nullptr;
+    std::vector<TValueNote>* values = nullptr;
     const TSegment* segment = nullptr;
     unsigned begin = 0, end = 0;
     bool kept = false;
