@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "files/Attributes.h"
+#include "files/FlushAhead.h"
 #include "files/Locate.h"
 #include "files/Output.h"
 #include "files/Temporaries.h"
@@ -188,6 +189,7 @@ struct TOutputBatch::TState {
   // Every target of the batch's life, as folder and name.
   std::set<std::tuple<dev_t, ino_t, std::string>> taken;
   std::optional<std::size_t> budget;  // of descriptors, once asked
+  TFlushAhead flush_ahead;
 
   std::tuple<dev_t, ino_t, std::string> Key(const TPending& file) const;
   TSaveResult CreateTemporary(TPending& file, bool replacing);
@@ -196,7 +198,7 @@ struct TOutputBatch::TState {
   void SyncFolders();
 };
 
-TOutputBatch::TOutputBatch(TTemporaryKind kind) : state_(new TState{kind, {}, {}, {}, {}}) {
+TOutputBatch::TOutputBatch(TTemporaryKind kind) : state_(new TState{kind, {}, {}, {}, {}, {}}) {
   PrepareForSaving();
 }
 
@@ -243,6 +245,7 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
     file.Drop();
     return result;
   }
+  state.flush_ahead.Written(file.folder);
   state.taken.insert(key);
   state.pending.push_back(std::move(file));
   return {};
@@ -290,6 +293,13 @@ TSaveResult TOutputBatch::TState::CreateTemporary(TPending& file, bool replacing
 // it is given was opened (Linux 5.8 and later), so before any file of the
 // batch was written; which file failed it cannot tell, so all of them fail.
 void TOutputBatch::TState::MakeDurable() {
+  // A flush that failed on the way consumed its error: it counts for all.
+  if (const int error = flush_ahead.Finish()) {
+    for (TPending& file : pending) {
+      file.result = Failure(TSaveStatus::kWriteError, {error, std::generic_category()});
+    }
+    return;
+  }
 #ifdef __linux__
   if (pending.size() > 1) {
     std::map<dev_t, int> synced;  // file system, errno of its syncfs

@@ -108,6 +108,23 @@ for output in -o -d; do
 done
 Ok "durability: a folder that cannot be synced fails the save"
 
+# Durability: a batch whose file system cannot be synced, on the way (every
+# 128 files) or at the end, puts none of its files in place and leaves
+# nothing.
+rm -rf "$work/out" "$work/in"
+mkdir "$work/out" "$work/in"
+for i in $(seq 1 130); do cp "$input" "$work/in/$i.ign"; done
+set +e
+message=$(strace -f -o /dev/null -e trace=syncfs -e inject=syncfs:error=EIO \
+  "$program" -d "$work/out" "$work"/in/*.ign 2>&1)
+status=$?
+set -e
+[ $status = 1 ] || Fail "batch sync: exit $status"
+[ "$(echo "$message" | grep -c 'Write file error! (Input/output error)')" = 130 ] ||
+  Fail "batch sync: $(echo "$message" | head -3)"
+[ -z "$(ls -A "$work/out")" ] || Fail "batch sync left: $(ls -A "$work/out" | head -3)"
+Ok "durability: a batch that cannot be synced puts nothing in place"
+
 # Runs PROGRAM ARGS... under strace, which holds it for HOLD seconds when it
 # enters SYSCALL, and sends SIGNAL (if any) meanwhile. Sets status.
 Held() {
