@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <deque>
 #include <iostream>
+#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -74,6 +75,13 @@ void ComplainAbout(const std::string& target, const TSaveResult& result) {
   }
 }
 
+// What the reader found in one input, kept for a report until the output
+// is in place.
+struct TFindings {
+  TReporter reporter;
+  TParameterSet written;
+};
+
 // One input whose output may still wait in the batch. `converted` means
 // written, or, for a dry run, that it could have been.
 struct TDone {
@@ -81,14 +89,18 @@ struct TDone {
   std::string target;
   bool waits = false;  // for TOutputBatch::Commit
   bool converted = false;
-  bool matched = false;  // whether there are changes to tell
-  TReporter reporter;
-  TParameterSet written;
+  std::size_t unexpected = 0;           // changes beyond the expected ones
+  std::unique_ptr<TFindings> findings;  // with --report, of a matched input
 };
 
 class TRun {
  public:
-  explicit TRun(const TOptions& options) : options_(options) {
+  // Several outputs wait under names of their own, which costs the file
+  // system less than as many unnamed files on its orphan list; the signal
+  // handlers remove them. One output is never seen before it is whole.
+  explicit TRun(const TOptions& options)
+      : options_(options),
+        batch_(options.inputs.size() > 1 ? TTemporaryKind::kNamed : TTemporaryKind::kUnnamed) {
     // Each file is reported once its output is in place, so nothing of it is kept.
     if (options_.report == TReportFormat::kJson) json_.emplace(std::cout);
   }
@@ -101,12 +113,13 @@ class TRun {
     } catch (const std::bad_alloc&) {
       // One input too much for the memory must not cost the others.
       Complain(done.file, std::make_error_code(std::errc::not_enough_memory).message());
-      done.waits = done.converted = done.matched = false;
+      done.waits = done.converted = false;
+      done.unexpected = 0;
+      done.findings.reset();
     }
     done_.push_back(std::move(done));
     // Reports wait for their outputs, in bounded numbers.
-    if (batch_.Pending() == 0 || batch_.Pending() >= TOutputBatch::kMostPending ||
-        done_.size() >= TOutputBatch::kMostPending) {
+    if (batch_.Pending() == 0 || batch_.Full() || done_.size() >= TOutputBatch::kMostPending) {
       Flush();
     }
   }
@@ -128,16 +141,30 @@ class TRun {
       return;
     }
     std::string converted;
-    const bool matched = ConvertFresh(file.Stream(), converted, &done.reporter, &done.written);
+    auto findings = std::make_unique<TFindings>();
+    const bool matched =
+        ConvertFresh(file.Stream(), converted, &findings->reporter, &findings->written);
     if (file.Failed(reason)) {
       Complain(done.file, kMsgOpenFileError, reason);
       return;
     }
     if (!matched) {
-      Complain(done.file, kMsgUnmatchedIgnVersion);
+      // The one cause that the file's look does not tell: an editor's mark
+      // glued to the first key.
+      Complain(done.file, file.Head().substr(0, 3) == kUtf8ByteOrderMark
+                              ? std::string(kMsgUnmatchedIgnVersion) + " (" +
+                                    std::string(kHintByteOrderMark) + ")"
+                              : std::string(kMsgUnmatchedIgnVersion));
       return;
     }
-    done.matched = true;
+    if (options_.report == TReportFormat::kNone) {
+      // Only the count is told, so nothing of the findings waits.
+      TReasonCounts counts;
+      findings->reporter.Report(findings->written, counts);
+      done.unexpected = counts.Unexpected();
+    } else {
+      done.findings = std::move(findings);
+    }
     if (options_.dry_run) {
       done.converted = true;
       return;
@@ -174,7 +201,7 @@ class TRun {
     switch (options_.report) {
       case TReportFormat::kText: {
         TTextRows rows(std::cout, shown + ":");
-        if (done.matched) done.reporter.Report(done.written, rows);
+        if (done.findings) done.findings->reporter.Report(done.findings->written, rows);
         rows.Flush();
         counts = rows.Counts();
         std::cout << TextSummary(shown, done.converted, !options_.dry_run, counts) << '\n';
@@ -182,21 +209,21 @@ class TRun {
       }
       case TReportFormat::kJson:
         json_->BeginFile(done.file, done.converted);
-        if (done.matched) {
+        if (done.findings) {
           TTeeSink both(*json_, counts);
-          done.reporter.Report(done.written, both);
+          done.findings->reporter.Report(done.findings->written, both);
         }
         json_->EndFile();
         break;
       case TReportFormat::kNone:
-        if (done.matched) done.reporter.Report(done.written, counts);
-        if (const std::size_t count = counts.Unexpected(); count > 0) {
-          Complain(done.file, std::to_string(count) + (count == 1 ? " value" : " values") +
+        if (done.unexpected > 0) {
+          Complain(done.file, std::to_string(done.unexpected) +
+                                  (done.unexpected == 1 ? " value" : " values") +
                                   " changed unexpectedly (see --report)");
         }
         break;
     }
-    unexpected_ = unexpected_ || counts.Unexpected() > 0;
+    unexpected_ = unexpected_ || counts.Unexpected() > 0 || done.unexpected > 0;
   }
 
   const TOptions& options_;

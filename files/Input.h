@@ -5,6 +5,7 @@
 #include <istream>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace ign {
@@ -17,9 +18,11 @@ class TInputFile {
   TInputFile(const TInputFile&) = delete;
   TInputFile& operator=(const TInputFile&) = delete;
 
-  // Opens the regular file `name`, or standard input for "-". A folder, a
-  // pipe or a device under a name is refused without a reason, as is a
-  // standard input that was closed. Returns whether it is open.
+  // Opens the regular file `name`, or standard input for "-". A folder is
+  // refused as such; a pipe or a device under a name, a device other than a
+  // terminal as standard input (/dev/zero would never end) without a
+  // reason; a standard input that was closed as EBADF. Returns whether it
+  // is open.
   bool Open(const std::string& name, std::error_code& reason);
 
   // The content from its start; a failing read ends it and sets Failed.
@@ -28,11 +31,16 @@ class TInputFile {
   // Whether a read failed rather than reached the end, and why.
   bool Failed(std::error_code& reason) const;
 
+  // The first bytes of the content as far as read, up to four.
+  std::string_view Head() const;
+
  private:
   class TBuffer final : public std::streambuf {
    public:
     int descriptor = -1;
     int error = 0;
+    char head[4] = {};
+    std::size_t head_size = 0;
 
    protected:
     int_type underflow() override;
@@ -48,7 +56,9 @@ class TInputFile {
 
 // Makes sure descriptors 0, 1 and 2 are open before any file is, so that no
 // file opened later takes their place. A closed one gets /dev/null opened the
-// wrong way round, so that using it fails as using a closed one would.
+// wrong way round, so that using it fails as using a closed one would. On
+// POSIX systems SIGPIPE is ignored too (unless handled): writing to a pipe
+// whose reader has gone fails with EPIPE rather than ending the process.
 void GuardStandardStreams();
 
 // Flushes and closes standard output, as the last thing before exit. Returns

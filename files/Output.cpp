@@ -1,6 +1,30 @@
 #include "files/Output.h"
 
 namespace ign {
+namespace {
+
+class TSaveCategory final : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "ign-save"; }
+  std::string message(int code) const override {
+    switch (static_cast<TSaveError>(code)) {
+      case TSaveError::kAclNotKept:
+        return "its access control list cannot be kept";
+      case TSaveError::kAttributesNotKept:
+        return "its extended attributes cannot be kept";
+      case TSaveError::kSameTargetTwice:
+        return "an earlier input is written to the same file";
+    }
+    return "unknown reason";
+  }
+};
+
+}  // namespace
+
+std::error_code make_error_code(TSaveError error) {
+  static const TSaveCategory category;
+  return {static_cast<int>(error), category};
+}
 
 TSaveResult SaveFile(const std::string& target, std::string_view bytes, bool replace) {
   TOutputBatch batch;

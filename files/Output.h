@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstddef>
-#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -23,20 +23,40 @@ struct TSaveResult {
   std::error_code reason;  // what the system said; empty when it said nothing
 };
 
+// Reasons of the file unit's own, where the system has no word for them.
+enum class TSaveError {
+  kAclNotKept = 1,     // the target's ACL could not be given to its replacement
+  kAttributesNotKept,  // nor its user attributes
+  kSameTargetTwice,    // an earlier file of the batch goes to the same file
+};
+std::error_code make_error_code(TSaveError error);
+
 // Where new content waits until it is put in place.
 enum class TTemporaryKind {
   kUnnamed,  // a file without a name where the file system offers one, else kNamed
-  kNamed,    // ".NAME.<hex>.tmp" beside the target, created 0600
+  kNamed,    // ".NAME.<hex>.tmp" beside the target
 };
 
 // Saves any number of files so that each target is either old or new, whole,
 // after a crash at any point. Add writes each new content to a temporary file
-// that already has the target's mode, owner, group, ACL and user attributes;
-// Commit makes them all durable in one pass, puts them in place and syncs each
-// folder once. A link as target is followed where the kernel's protected-link
-// rule would follow it, and the file it names is replaced; folders, pipes and
-// devices are never replaced. Named temporaries are removed on SIGINT,
-// SIGTERM and SIGHUP.
+// that already has the target's mode, owner, group, ACL and user attributes
+// (or is not made, saying why, where the ACL or an attribute cannot be kept);
+// a new file gets what its folder gives any new file (umask, default ACL).
+// Commit makes them all durable in one pass, puts them in place and syncs
+// each folder once; a folder that cannot be synced fails its files.
+//
+// Links are followed as the kernel's protected-link rule would follow them,
+// in the folders on the way as in the last name: in a sticky folder that
+// anyone may write to, only a link of the caller or of the folder's owner.
+// A file of another user there is not replaced either. The file a link names
+// is replaced and the link stays; folders, pipes and devices are never
+// replaced. A target that comes to the same file as an earlier one of the
+// batch is refused. In an append-only folder, where no name can be removed,
+// a new file is linked in from an unnamed one and a replacement is refused
+// before anything is made. Named temporaries are removed on the signals that
+// PrepareForSaving lists (files/Temporaries.h), and a write beyond `ulimit
+// -f` fails with EFBIG rather than ending the process.
+//
 // On Windows every temporary is named, each file is flushed on its own and
 // moved in place with MoveFileExW; a read-only target is not replaced, and
 // a replacement keeps the target's hidden, system and archive attributes
@@ -44,9 +64,8 @@ enum class TTemporaryKind {
 // and the console closing; a process killed outright leaves them behind.
 class TOutputBatch {
  public:
-  // The caller commits when this many files wait, so that their open
-  // descriptors stay well below the usual limit of 1,024.
-  static constexpr std::size_t kMostPending = 512;
+  // The most files that wait for Commit at once, whatever Full says.
+  static constexpr std::size_t kMostPending = 1024;
 
   explicit TOutputBatch(TTemporaryKind kind = TTemporaryKind::kUnnamed);
   // Drops every file not committed; the targets stay as they were.
@@ -61,21 +80,24 @@ class TOutputBatch {
   // How many files wait for Commit.
   std::size_t Pending() const;
 
+  // Whether the caller must Commit before the next Add: the waiting files and
+  // their folders hold as many descriptors as the process may open, less a
+  // few for everything else, or kMostPending files wait.
+  bool Full() const;
+
   // Puts every waiting file in place; the results come in the order of Add.
   // Without `replace`, a target that appeared meanwhile is kept (kExists).
   std::vector<TSaveResult> Commit();
 
  private:
-  struct TPending;
-  void Drop(TPending& file);
-  void MakeDurable();
-
-  TTemporaryKind kind_;
-  std::vector<TPending> pending_;
-  std::map<std::string, int> folders_;  // open folders by name (POSIX only)
+  struct TState;  // the system's own
+  std::unique_ptr<TState> state_;
 };
 
 // A batch of one file.
 TSaveResult SaveFile(const std::string& target, std::string_view bytes, bool replace);
 
 }  // namespace ign
+
+template <>
+struct std::is_error_code_enum<ign::TSaveError> : std::true_type {};

@@ -1,76 +1,75 @@
 // The POSIX side of TOutputBatch: descriptors relative to the target's
 // folder, so that nothing is looked up twice by name.
-#ifndef _WIN32
-
 #include <fcntl.h>
-#include <limits.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
-#ifdef __linux__
-#include <sys/xattr.h>
-#endif
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <optional>
-#include <random>
+#include <set>
+#include <tuple>
 #include <utility>
 
+#include "files/Attributes.h"
+#include "files/FlushAhead.h"
+#include "files/Locate.h"
 #include "files/Output.h"
 #include "files/Temporaries.h"
+#include "files/TemporaryName.h"
 
 namespace ign {
 namespace {
 
-// As many links as the kernel follows in one lookup.
-constexpr int kMostLinks = 40;
+// Descriptors left for everything else while a batch waits: the input being
+// read, a folder being walked, what the program holds besides.
+constexpr std::size_t kSpareDescriptors = 8;
+// What one Add may open and keep: a folder and the temporary.
+constexpr std::size_t kDescriptorsPerAdd = 2;
 
 std::error_code LastError() { return {errno, std::generic_category()}; }
 
 TSaveResult Failure(TSaveStatus status, std::error_code reason = {}) { return {status, reason}; }
+
+TSaveResult OpenError(int error) {
+  return Failure(TSaveStatus::kOpenError, {error, std::generic_category()});
+}
 
 void Close(int& descriptor) {
   if (descriptor >= 0) ::close(descriptor);
   descriptor = -1;
 }
 
-// Like the kernel's fs.protected_symlinks: in a sticky folder that anyone
-// may write to, a link is only followed when it belongs to the caller or to
-// the folder's owner, so that no one can plant a link there that sends the
-// caller's write somewhere else.
-bool MayFollow(const struct stat& link, const struct stat& folder) {
-  const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
-  return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
+// An unnamed file gets its name through /proc, which a chroot may lack.
+bool CanNameLater() {
+  static const bool can = ::access("/proc/self/fd", X_OK) == 0;
+  return can;
 }
 
-// The mode a file created with 0666 gets here. The mask can only be read by
-// setting it; it is put back at once, and read once: the programs never
-// change it.
-mode_t CreationMode() {
-  static const mode_t mode = [] {
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    return static_cast<mode_t>(0666 & ~mask);
-  }();
-  return mode;
-}
-
-std::string RandomSuffix() {
-  static std::mt19937_64 random = [] {
-    std::random_device seed;
-    return std::mt19937_64(static_cast<std::uint64_t>(seed()) << 32 ^ seed());
-  }();
-  char suffix[24];
-  std::snprintf(suffix, sizeof suffix, ".%016llx", static_cast<unsigned long long>(random()));
-  return suffix;
-}
-
-// ".NAME.<hex>.tmp"; long names are cut so that the suffix fits.
-std::string TemporaryName(const std::string& name) {
-  return "." + name.substr(0, 100) + RandomSuffix() + ".tmp";
+// How many descriptors a batch may hold: the process's limit, less a few
+// and those open now but the batch's own `held`. They are counted only where
+// the limit is small enough for them to matter; above it, a thousand are
+// assumed.
+std::size_t DescriptorBudget(std::size_t held) {
+  constexpr std::size_t kCounted = 2048;
+  rlimit limit = {};
+  if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
+    return SIZE_MAX;
+  }
+  const auto most = static_cast<std::size_t>(limit.rlim_cur);
+  std::size_t others = kCounted / 2;
+  if (most < kCounted) {
+    std::size_t open = 0;
+    for (int descriptor = 0; descriptor < static_cast<int>(most); ++descriptor) {
+      if (::fcntl(descriptor, F_GETFD) != -1) ++open;
+    }
+    others = open - std::min(open, held);
+  }
+  return most > others + kSpareDescriptors ? most - others - kSpareDescriptors : 0;
 }
 
 bool WriteAll(int descriptor, std::string_view bytes) {
@@ -85,195 +84,6 @@ bool WriteAll(int descriptor, std::string_view bytes) {
   }
   return true;
 }
-
-// The POSIX ACL and the user's attributes of `from` go to `to`. Failures are
-// not fatal: a file system without them simply has none to keep.
-void CopyAttributes([[maybe_unused]] const std::string& from, [[maybe_unused]] int to) {
-#ifdef __linux__
-  char names[4096];
-  const ssize_t size = ::llistxattr(from.c_str(), names, sizeof names);
-  for (ssize_t at = 0; at < size; at += static_cast<ssize_t>(std::strlen(names + at)) + 1) {
-    const std::string_view name(names + at);
-    if (name != "system.posix_acl_access" && name.substr(0, 5) != "user.") continue;
-    char value[8192];
-    const ssize_t length = ::lgetxattr(from.c_str(), names + at, value, sizeof value);
-    if (length >= 0) ::fsetxattr(to, names + at, value, static_cast<std::size_t>(length), 0);
-  }
-#endif
-}
-
-}  // namespace
-
-struct TOutputBatch::TPending {
-  int folder = -1;  // the folder the file goes to
-  std::string folder_name;
-  std::string name;       // the target's name in it
-  int file = -1;          // the new content
-  std::string temporary;  // its name, or empty while it has none
-  int slot = -1;          // of RememberTemporary
-  bool replace = false;
-  TSaveResult result;
-
-  // Lets go of the temporary name, which the signal handlers then no longer
-  // remove. errno stays as it was, for the caller to read.
-  void ForgetTemporaryName() {
-    const int error = errno;
-    ForgetTemporary(slot);
-    slot = -1;
-    temporary.clear();
-    errno = error;
-  }
-};
-
-TOutputBatch::TOutputBatch(TTemporaryKind kind) : kind_(kind) {}
-
-TOutputBatch::~TOutputBatch() {
-  for (TPending& file : pending_) Drop(file);
-  for (auto& [name, folder] : folders_) ::close(folder);
-}
-
-std::size_t TOutputBatch::Pending() const { return pending_.size(); }
-
-void TOutputBatch::Drop(TPending& file) {
-  Close(file.file);
-  if (!file.temporary.empty()) ::unlinkat(file.folder, file.temporary.c_str(), 0);
-  file.ForgetTemporaryName();
-}
-
-namespace {
-
-// Finds the folder and name that `target` stands for, following links where
-// MayFollow allows, and what is there now. Folders are opened once for the
-// whole batch and kept in `folders`.
-TSaveResult Locate(std::string path, bool replace, std::map<std::string, int>& folders, int& folder,
-                   std::string& folder_name, std::string& name, std::optional<struct stat>& old) {
-  for (int links = 0;; ++links) {
-    const std::size_t slash = path.find_last_of('/');
-    folder_name = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (name.empty() || name == "." || name == "..") {
-      return Failure(TSaveStatus::kOpenError, {EISDIR, std::generic_category()});
-    }
-    // Found now, before a byte is written, rather than when the name is made.
-    if (name.size() > NAME_MAX) {
-      return Failure(TSaveStatus::kOpenError, {ENAMETOOLONG, std::generic_category()});
-    }
-    auto known = folders.find(folder_name);
-    if (known == folders.end()) {
-      const int opened = ::open(folder_name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-      if (opened < 0) return Failure(TSaveStatus::kOpenError, LastError());
-      known = folders.emplace(folder_name, opened).first;
-    }
-    folder = known->second;
-
-    struct stat status;
-    if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
-      if (errno == ENOENT) return {};
-      return Failure(TSaveStatus::kOpenError, LastError());
-    }
-    // Anything of that name counts, a link to nothing too.
-    if (links == 0 && !replace) return Failure(TSaveStatus::kExists);
-    if (S_ISREG(status.st_mode)) {
-      old = status;
-      return {};
-    }
-    if (S_ISDIR(status.st_mode)) {
-      return Failure(TSaveStatus::kOpenError, {EISDIR, std::generic_category()});
-    }
-    // Renaming over a pipe or a device would replace the node rather than
-    // write into it, which is never what was asked for.
-    if (!S_ISLNK(status.st_mode)) return Failure(TSaveStatus::kOpenError);
-
-    struct stat folder_status;
-    if (::fstat(folder, &folder_status) != 0) return Failure(TSaveStatus::kOpenError, LastError());
-    if (!MayFollow(status, folder_status)) {
-      return Failure(TSaveStatus::kOpenError, {EACCES, std::generic_category()});
-    }
-    if (links == kMostLinks)
-      return Failure(TSaveStatus::kOpenError, {ELOOP, std::generic_category()});
-    char link[PATH_MAX];
-    const ssize_t length = ::readlinkat(folder, name.c_str(), link, sizeof link);
-    if (length < 0) return Failure(TSaveStatus::kOpenError, LastError());
-    if (static_cast<std::size_t>(length) == sizeof link) {
-      return Failure(TSaveStatus::kOpenError, {ENAMETOOLONG, std::generic_category()});
-    }
-    const std::string_view to(link, static_cast<std::size_t>(length));
-    // A link to nothing makes the file it names, and stays a link.
-    path = to.front() == '/' ? std::string(to) : folder_name + "/" + std::string(to);
-  }
-}
-
-}  // namespace
-
-TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes, bool replace) {
-  if (target.empty()) return Failure(TSaveStatus::kOpenError, {ENOENT, std::generic_category()});
-  TPending file;
-  file.replace = replace;
-  std::optional<struct stat> old;
-  if (TSaveResult located =
-          Locate(target, replace, folders_, file.folder, file.folder_name, file.name, old);
-      located.status != TSaveStatus::kSaved) {
-    return located;
-  }
-
-#ifdef O_TMPFILE
-  // Naming the file later goes through /proc, which a chroot may lack.
-  static const bool can_name_later = ::access("/proc/self/fd", X_OK) == 0;
-  if (kind_ == TTemporaryKind::kUnnamed && can_name_later) {
-    file.file = ::openat(file.folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-  }
-#endif
-  for (int attempt = 0; file.file < 0 && attempt < 16; ++attempt) {
-    file.temporary = TemporaryName(file.name);
-    // Remembered first, so that no signal can come between creating and
-    // remembering it.
-    file.slot = RememberTemporary(file.folder, file.temporary);
-    if (file.slot < 0) {
-      errno = EMFILE;
-      break;
-    }
-    // Exclusive: no file or link of that name can be written through. 0600:
-    // no one else may read the content before it has the target's mode.
-    file.file = ::openat(file.folder, file.temporary.c_str(),
-                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (file.file >= 0) break;
-    file.ForgetTemporaryName();
-    if (errno != EEXIST) break;
-  }
-  if (file.file < 0) return Failure(TSaveStatus::kOpenError, LastError());
-
-  // Who may read the new content is settled before there is any.
-  if (old) {
-    if (old->st_uid != ::geteuid() || old->st_gid != ::getegid()) {
-      // Where the owner cannot be given, the group may still be.
-      if (::fchown(file.file, old->st_uid, old->st_gid) != 0) {
-        [[maybe_unused]] const int ignored =
-            ::fchown(file.file, static_cast<uid_t>(-1), old->st_gid);
-      }
-    }
-    CopyAttributes(file.folder_name + "/" + file.name, file.file);
-    // After chown, which clears the set-id bits, and after the ACL, whose
-    // mask the group bits are.
-    ::fchmod(file.file, old->st_mode & 07777);
-  } else {
-    ::fchmod(file.file, CreationMode());
-  }
-
-  if (!WriteAll(file.file, bytes)) {
-    const TSaveResult failed = Failure(TSaveStatus::kWriteError, LastError());
-    Drop(file);
-    return failed;
-  }
-#ifdef SYNC_FILE_RANGE_WRITE
-  // Starts the write-back now, so that the one wait in Commit finds most of
-  // it done.
-  ::sync_file_range(file.file, 0, 0, SYNC_FILE_RANGE_WRITE);
-#endif
-  pending_.push_back(std::move(file));
-  return {};
-}
-
-namespace {
 
 // Gives the unnamed file `descriptor` the name `name` in `folder`; fails
 // with EEXIST when the name is taken.
@@ -296,87 +106,275 @@ bool RenameNoReplace(int folder, const std::string& from, const std::string& to)
   return true;
 }
 
+struct TPending {
+  int folder = -1;  // the folder the file goes to
+  std::string folder_name;
+  std::string name;       // the target's name in it
+  int file = -1;          // the new content
+  std::string temporary;  // its name, or empty while it has none
+  int slot = -1;          // of RememberTemporary
+  bool replace = false;
+  TSaveResult result;
+
+  // Makes a named temporary with `make`, which creates the file under the
+  // name it is given; the name is remembered first, so that no signal can
+  // come between making and remembering it. False with errno when none
+  // could be made.
+  template <class TMake>
+  bool MakeNamed(TMake make) {
+    temporary = MakeTemporary(name, [&](const std::string& candidate) {
+      slot = RememberTemporary(folder, candidate);
+      if (slot < 0) {
+        errno = EMFILE;
+        return TTry::kFailed;
+      }
+      if (make(candidate)) return TTry::kMade;
+      ForgetTemporaryName();
+      return errno == EEXIST ? TTry::kTaken : TTry::kFailed;
+    });
+    return !temporary.empty();
+  }
+
+  // Lets go of the temporary name, which the signal handlers then no longer
+  // remove. errno stays as it was, for the caller to read.
+  void ForgetTemporaryName() {
+    const int error = errno;
+    ForgetTemporary(slot);
+    slot = -1;
+    temporary.clear();
+    errno = error;
+  }
+
+  // Closes the file and removes its temporary name.
+  void Drop() {
+    Close(file);
+    if (!temporary.empty()) ::unlinkat(folder, temporary.c_str(), 0);
+    ForgetTemporaryName();
+  }
+
+  // A name of the file that this one replaces: through the folder's
+  // descriptor, which names the very folder that was checked, where /proc
+  // has it.
+  std::string OldPath() const {
+    if (!CanNameLater()) return folder_name + "/" + name;
+    return "/proc/self/fd/" + std::to_string(folder) + "/" + name;
+  }
+};
+
+// Gives the new content the owner, group, ACL, attributes and mode of the
+// file it replaces, before it has any, so that it is never readable by
+// anyone who could not read the old one.
+TSaveResult GiveAccess(const TPending& file, const struct stat& old) {
+  if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+    // Where the owner cannot be given, the group may still be.
+    if (::fchown(file.file, old.st_uid, old.st_gid) != 0) {
+      [[maybe_unused]] const int ignored = ::fchown(file.file, static_cast<uid_t>(-1), old.st_gid);
+    }
+  }
+  if (const std::error_code lost = CopyAttributes(file.OldPath(), file.file)) {
+    return Failure(TSaveStatus::kOpenError, lost);
+  }
+  // After chown, which clears the set-id bits, and after the ACL, whose
+  // mask the group bits are.
+  if (::fchmod(file.file, old.st_mode & 07777) != 0) return OpenError(errno);
+  return {};
+}
+
 }  // namespace
+
+struct TOutputBatch::TState {
+  TTemporaryKind kind;
+  std::vector<TPending> pending;
+  TFolders folders;
+  // Every target of the batch's life, as folder and name.
+  std::set<std::tuple<dev_t, ino_t, std::string>> taken;
+  std::optional<std::size_t> budget;  // of descriptors, once asked
+  TFlushAhead flush_ahead;
+
+  std::tuple<dev_t, ino_t, std::string> Key(const TPending& file) const;
+  TSaveResult CreateTemporary(TPending& file, bool replacing);
+  void MakeDurable();
+  void Place(TPending& file);
+  void SyncFolders();
+};
+
+TOutputBatch::TOutputBatch(TTemporaryKind kind) : state_(new TState{kind, {}, {}, {}, {}, {}}) {
+  PrepareForSaving();
+}
+
+TOutputBatch::~TOutputBatch() {
+  for (TPending& file : state_->pending) file.Drop();
+}
+
+std::size_t TOutputBatch::Pending() const { return state_->pending.size(); }
+
+bool TOutputBatch::Full() const {
+  TState& state = *state_;
+  if (state.pending.size() >= kMostPending) return true;
+  if (!state.budget)
+    state.budget = DescriptorBudget(state.pending.size() + state.folders.All().size());
+  return state.pending.size() + state.folders.All().size() + kDescriptorsPerAdd > *state.budget;
+}
+
+TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes, bool replace) {
+  if (target.empty()) return OpenError(ENOENT);
+  TState& state = *state_;
+  TLocation location = Locate(target, replace, state.folders);
+  if (location.result.status != TSaveStatus::kSaved) return location.result;
+  TPending file;
+  file.folder = location.folder;
+  file.folder_name = std::move(location.folder_name);
+  file.name = std::move(location.name);
+  file.replace = replace;
+  const auto key = state.Key(file);
+  // A link, or two names of one folder, must not let a later file of the
+  // batch silently take the place of an earlier one.
+  if (state.taken.count(key) != 0) {
+    return Failure(TSaveStatus::kOpenError, make_error_code(TSaveError::kSameTargetTwice));
+  }
+
+  if (TSaveResult created = state.CreateTemporary(file, location.old.has_value());
+      created.status != TSaveStatus::kSaved) {
+    return created;
+  }
+  TSaveResult result = location.old ? GiveAccess(file, *location.old) : TSaveResult();
+  if (result.status == TSaveStatus::kSaved && !WriteAll(file.file, bytes)) {
+    result = Failure(TSaveStatus::kWriteError, LastError());
+  }
+  if (result.status != TSaveStatus::kSaved) {
+    file.Drop();
+    return result;
+  }
+  state.flush_ahead.Written(file.folder);
+  state.taken.insert(key);
+  state.pending.push_back(std::move(file));
+  return {};
+}
+
+std::tuple<dev_t, ino_t, std::string> TOutputBatch::TState::Key(const TPending& file) const {
+  const struct stat& folder = folders.Info(file.folder).status;
+  return {folder.st_dev, folder.st_ino, file.name};
+}
+
+// Makes the file that holds the new content until Commit. A new file is
+// created as any new file of its folder, so that the umask or the folder's
+// default ACL settle who may read it; a replacement is created 0600, so
+// that no one reads it before it has the target's owner and mode.
+TSaveResult TOutputBatch::TState::CreateTemporary(TPending& file, bool replacing) {
+  const mode_t mode = replacing ? 0600 : 0666;
+  // A folder that takes new names but lets none go (chattr +a) would keep a
+  // named temporary for good, and no target there can be replaced: a new
+  // file is linked in from an unnamed one, or not made at all.
+  const bool append_only = folders.Info(file.folder).append_only;
+  if (append_only && (replacing || !CanNameLater())) return OpenError(EPERM);
+  if (append_only) file.replace = false;
+#ifdef O_TMPFILE
+  if ((kind == TTemporaryKind::kUnnamed || append_only) && CanNameLater()) {
+    file.file = ::openat(file.folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (file.file >= 0) return {};
+    if (append_only) return OpenError(errno);
+  }
+#endif
+  // Exclusive: no file or link of that name can be written through.
+  if (!file.MakeNamed([&](const std::string& name) {
+        file.file = ::openat(file.folder, name.c_str(),
+                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        return file.file >= 0;
+      })) {
+    return OpenError(errno);
+  }
+  return {};
+}
 
 // Every waiting file's content on disk before any takes its name. Several
 // files take one syncfs per file system: an fdatasync each would flush the
 // disk's cache once per file, which under load costs milliseconds each.
-void TOutputBatch::MakeDurable() {
+// syncfs reports any write-back error on its file system since the folder
+// it is given was opened (Linux 5.8 and later), so before any file of the
+// batch was written; which file failed it cannot tell, so all of them fail.
+void TOutputBatch::TState::MakeDurable() {
+  // A flush that failed on the way consumed its error: it counts for all.
+  if (const int error = flush_ahead.Finish()) {
+    for (TPending& file : pending) {
+      file.result = Failure(TSaveStatus::kWriteError, {error, std::generic_category()});
+    }
+    return;
+  }
 #ifdef __linux__
-  if (pending_.size() > 1) {
-    // A file lives on its folder's file system: one syncfs per folder.
-    std::map<int, int> synced;  // folder, errno of the syncfs of its file system
-    for (TPending& file : pending_) {
-      auto done = synced.find(file.folder);
+  if (pending.size() > 1) {
+    std::map<dev_t, int> synced;  // file system, errno of its syncfs
+    for (TPending& file : pending) {
+      const dev_t device = folders.Info(file.folder).status.st_dev;
+      auto done = synced.find(device);
       if (done == synced.end()) {
-        done = synced.emplace(file.folder, ::syncfs(file.folder) == 0 ? 0 : errno).first;
+        done = synced.emplace(device, ::syncfs(file.folder) == 0 ? 0 : errno).first;
       }
-      // Collects a write-back error of this very file, which syncfs may
-      // have reported to another descriptor.
-      constexpr unsigned kWait =
-          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER;
       if (done->second != 0) {
         file.result = Failure(TSaveStatus::kWriteError, {done->second, std::generic_category()});
-      } else if (::sync_file_range(file.file, 0, 0, kWait) != 0) {
-        file.result = Failure(TSaveStatus::kWriteError, LastError());
       }
     }
     return;
   }
 #endif
-  for (TPending& file : pending_) {
+  for (TPending& file : pending) {
     if (::fdatasync(file.file) != 0) file.result = Failure(TSaveStatus::kWriteError, LastError());
   }
 }
 
-std::vector<TSaveResult> TOutputBatch::Commit() {
-  MakeDurable();
-  std::vector<TSaveResult> results;
-  results.reserve(pending_.size());
-  for (TPending& file : pending_) {
-    if (file.result.status == TSaveStatus::kSaved) {
-      bool placed = false;
-      if (file.temporary.empty() && !file.replace) {
-        placed = LinkUnnamed(file.file, file.folder, file.name);
-      } else if (file.temporary.empty()) {
-        // An unnamed file cannot replace a name directly: it gets a name of
-        // its own first, then takes the target's.
-        for (int attempt = 0; attempt < 16 && file.temporary.empty(); ++attempt) {
-          file.temporary = TemporaryName(file.name);
-          file.slot = RememberTemporary(file.folder, file.temporary);
-          if (file.slot >= 0 && LinkUnnamed(file.file, file.folder, file.temporary)) break;
-          file.ForgetTemporaryName();
-          if (errno != EEXIST) break;
-        }
-        placed = !file.temporary.empty() && ::renameat(file.folder, file.temporary.c_str(),
-                                                       file.folder, file.name.c_str()) == 0;
-      } else if (file.replace) {
-        placed =
-            ::renameat(file.folder, file.temporary.c_str(), file.folder, file.name.c_str()) == 0;
-      } else {
-        placed = RenameNoReplace(file.folder, file.temporary, file.name);
-      }
-      if (placed) {
-        file.ForgetTemporaryName();
-      } else if (errno == EEXIST) {
-        file.result = Failure(TSaveStatus::kExists);
-      } else {
-        file.result = Failure(TSaveStatus::kWriteError, LastError());
-      }
+// Gives a durable file its target's name.
+void TOutputBatch::TState::Place(TPending& file) {
+  bool placed = false;
+  if (file.temporary.empty() && !file.replace) {
+    placed = LinkUnnamed(file.file, file.folder, file.name);
+  } else {
+    // An unnamed file cannot replace a name directly: it gets a name of its
+    // own first, then takes the target's.
+    const bool named = !file.temporary.empty() || file.MakeNamed([&](const std::string& name) {
+      return LinkUnnamed(file.file, file.folder, name);
+    });
+    placed = named && (file.replace ? ::renameat(file.folder, file.temporary.c_str(), file.folder,
+                                                 file.name.c_str()) == 0
+                                    : RenameNoReplace(file.folder, file.temporary, file.name));
+  }
+  if (placed) {
+    file.ForgetTemporaryName();
+  } else if (errno == EEXIST) {
+    file.result = Failure(TSaveStatus::kExists);
+  } else {
+    file.result = Failure(TSaveStatus::kWriteError, LastError());
+  }
+}
+
+// The new names must reach the disk too, once per folder after the last: a
+// folder that cannot be synced fails every file it took, as a crash could
+// still lose their names.
+void TOutputBatch::TState::SyncFolders() {
+  for (const auto& [folder, info] : folders.All()) {
+    // EINVAL: a file system that cannot sync folders at all.
+    if (::fsync(folder) == 0 || errno == EINVAL) continue;
+    const TSaveResult failed = Failure(TSaveStatus::kWriteError, LastError());
+    for (TPending& file : pending) {
+      if (file.folder == folder && file.result.status == TSaveStatus::kSaved) file.result = failed;
     }
+  }
+}
+
+std::vector<TSaveResult> TOutputBatch::Commit() {
+  TState& state = *state_;
+  state.MakeDurable();
+  for (TPending& file : state.pending) {
+    if (file.result.status == TSaveStatus::kSaved) state.Place(file);
+  }
+  state.SyncFolders();
+  std::vector<TSaveResult> results;
+  results.reserve(state.pending.size());
+  for (TPending& file : state.pending) {
     results.push_back(file.result);
+    file.Drop();
   }
-  for (TPending& file : pending_) Drop(file);
-  pending_.clear();
-  // The renames must reach the disk too, once per folder after the last.
-  for (auto& [name, folder] : folders_) {
-    ::fsync(folder);
-    ::close(folder);
-  }
-  folders_.clear();
+  state.pending.clear();
+  state.folders.Close();
   return results;
 }
 
 }  // namespace ign
-
-#endif  // _WIN32

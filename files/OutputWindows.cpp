@@ -1,18 +1,18 @@
 // The Windows side of TOutputBatch: a new file created exclusively beside the
 // target, flushed to disk, then moved over the target in one step. Windows
 // has no unnamed files, so every temporary is named.
-#ifdef _WIN32
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <random>
+#include <set>
 #include <string>
 
 #include "files/Output.h"
 #include "files/Temporaries.h"
+#include "files/TemporaryName.h"
 #include "files/Utf8Path.h"
 
 namespace ign {
@@ -73,25 +73,13 @@ std::error_code ErrorFrom(DWORD error) {
 
 TSaveResult Failure(TSaveStatus status, std::error_code reason = {}) { return {status, reason}; }
 
-std::wstring RandomSuffix() {
-  static std::mt19937_64 random = [] {
-    std::random_device seed;
-    return std::mt19937_64(static_cast<std::uint64_t>(seed()) << 32 ^ seed());
-  }();
-  wchar_t suffix[24];
-  std::swprintf(suffix, std::size(suffix), L".%016llx", static_cast<unsigned long long>(random()));
-  return suffix;
-}
-
-// The file that the link `path` names, as Windows follows it. Only
-// privileged users may make links on Windows; they are followed as on POSIX
-// systems, so that the link stays and the file it names is replaced.
-bool FollowLink(std::wstring& path, std::error_code& reason) {
+// The final name of the file or folder `path`, links followed, as Windows
+// gives it for an open handle.
+bool FinalPath(std::wstring& path, std::error_code& reason) {
   const HANDLE handle =
       ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
-    // A link to nothing is not followed: Windows makes no file through it.
     reason = ErrorFrom(::GetLastError());
     return false;
   }
@@ -114,6 +102,12 @@ bool FollowLink(std::wstring& path, std::error_code& reason) {
   return true;
 }
 
+// `text` in capitals, as Windows compares names.
+std::wstring Folded(std::wstring text) {
+  ::CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 30));
@@ -128,41 +122,49 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-}  // namespace
-
-struct TOutputBatch::TPending {
+struct TPending {
   std::wstring target;                 // where the file goes, links followed
+  std::wstring folder;                 // its folder, with the separator, or empty
+  std::wstring name;                   // its name there
   HANDLE file = INVALID_HANDLE_VALUE;  // the new content until it is durable
   std::wstring temporary;              // its name, or empty once it has the target's
   int slot = -1;                       // of CreateTemporary
   bool replace = false;
+  DWORD attributes = 0;  // of the file replaced
   TSaveResult result;
+
+  // Closes the file and removes its temporary.
+  void Drop() {
+    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    file = INVALID_HANDLE_VALUE;
+    if (!temporary.empty()) ::DeleteFileW(temporary.c_str());
+    ForgetTemporary(slot);
+    slot = -1;
+    temporary.clear();
+  }
 };
 
-TOutputBatch::TOutputBatch(TTemporaryKind kind) : kind_(kind) {}
-
-TOutputBatch::~TOutputBatch() {
-  for (TPending& file : pending_) Drop(file);
+// What is true of a target that names a folder ("x\\", "x\\."): that there
+// is one, or no folder, or nothing.
+TSaveResult NamesAFolder(std::wstring path) {
+  while (!path.empty() && (path.back() == L'\\' || path.back() == L'/')) path.pop_back();
+  const DWORD attributes = ::GetFileAttributesW(path.empty() ? L"\\" : path.c_str());
+  const int error = attributes == INVALID_FILE_ATTRIBUTES          ? ENOENT
+                    : (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ? ENOTDIR
+                                                                   : EISDIR;
+  return Failure(TSaveStatus::kOpenError, {error, std::generic_category()});
 }
 
-std::size_t TOutputBatch::Pending() const { return pending_.size(); }
-
-void TOutputBatch::Drop(TPending& file) {
-  if (file.file != INVALID_HANDLE_VALUE) ::CloseHandle(file.file);
-  file.file = INVALID_HANDLE_VALUE;
-  if (!file.temporary.empty()) ::DeleteFileW(file.temporary.c_str());
-  ForgetTemporary(file.slot);
-  file.slot = -1;
-  file.temporary.clear();
-}
-
-TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes, bool replace) {
-  if (target.empty()) return Failure(TSaveStatus::kOpenError, {ENOENT, std::generic_category()});
-  TPending file;
-  file.replace = replace;
+// Finds the file that `target` stands for, following a link, and refuses
+// what is not to be replaced.
+TSaveResult Locate(const std::string& target, bool replace, TPending& file) {
   std::error_code reason;
   if (!WideFromUtf8(target, file.target, reason)) return Failure(TSaveStatus::kOpenError, reason);
-
+  const std::size_t slash = file.target.find_last_of(L"\\/:");
+  file.name = slash == std::wstring::npos ? file.target : file.target.substr(slash + 1);
+  if (file.name.empty() || file.name == L"." || file.name == L"..") {
+    return NamesAFolder(file.target);
+  }
   DWORD attributes = ::GetFileAttributesW(file.target.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     // A missing folder on the way is ERROR_PATH_NOT_FOUND and fails here.
@@ -173,9 +175,13 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
   } else {
     // Anything of that name counts, a link too.
     if (!replace) return Failure(TSaveStatus::kExists);
+    // Only privileged users may make links on Windows; they are followed as
+    // on POSIX systems, so that the link stays and the file it names is
+    // replaced. A link to nothing is not followed: Windows makes no file
+    // through it.
     if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
         (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-      if (!FollowLink(file.target, reason)) return Failure(TSaveStatus::kOpenError, reason);
+      if (!FinalPath(file.target, reason)) return Failure(TSaveStatus::kOpenError, reason);
       attributes = ::GetFileAttributesW(file.target.c_str());
       if (attributes == INVALID_FILE_ATTRIBUTES) {
         return Failure(TSaveStatus::kOpenError, ErrorFrom(::GetLastError()));
@@ -188,55 +194,105 @@ TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes,
     // and how a user asks for it; writing in place would fail to open too.
     if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return Failure(TSaveStatus::kOpenError);
   }
-
-  const std::size_t slash = file.target.find_last_of(L"\\/:");
-  const std::wstring folder = slash == std::wstring::npos ? L"" : file.target.substr(0, slash + 1);
-  const std::wstring name =
-      slash == std::wstring::npos ? file.target : file.target.substr(slash + 1);
-  if (name.empty() || name == L"." || name == L"..") {
-    return Failure(TSaveStatus::kOpenError, {EISDIR, std::generic_category()});
-  }
+  file.attributes = attributes;
+  const std::size_t split = file.target.find_last_of(L"\\/:");
+  file.folder = split == std::wstring::npos ? L"" : file.target.substr(0, split + 1);
+  file.name = split == std::wstring::npos ? file.target : file.target.substr(split + 1);
   // Found now, before a byte is written, rather than when the name is made.
-  if (name.size() > kMostNameLength) {
+  if (file.name.size() > kMostNameLength) {
     return Failure(TSaveStatus::kOpenError, {ENAMETOOLONG, std::generic_category()});
   }
+  return {};
+}
 
-  const DWORD created_attributes =
-      (attributes & kKeptAttributes) != 0 ? attributes & kKeptAttributes : FILE_ATTRIBUTE_NORMAL;
+// The folder's final name and the file's, in capitals: the same for every
+// way of naming one file, links and case included.
+std::wstring Key(const TPending& file) {
+  std::wstring folder = file.folder.empty() ? L"." : file.folder;
+  std::error_code ignored;
+  if (!FinalPath(folder, ignored)) folder = file.folder;
+  return Folded(folder + L"\\" + file.name);
+}
+
+// Makes the temporary beside the target, exclusively and unshared, so that
+// no file or link of that name is written through and no one reads or
+// changes it until it is in place.
+TSaveResult CreateTemporaryFile(TPending& file) {
+  const DWORD attributes = (file.attributes & kKeptAttributes) != 0
+                               ? file.attributes & kKeptAttributes
+                               : FILE_ATTRIBUTE_NORMAL;
   DWORD error = ERROR_TOO_MANY_OPEN_FILES;  // when every slot is taken
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    // ".NAME.<hex>.tmp"; long names are cut so that the suffix fits.
-    const std::wstring temporary = folder + L"." + name.substr(0, 100) + RandomSuffix() + L".tmp";
-    // Exclusive: no file or link of that name can be written through.
-    // Unshared, so that no one reads or changes it until it is in place.
-    file.slot = CreateTemporary(temporary, [&] {
-      file.file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                created_attributes, nullptr);
+  const std::wstring made = MakeTemporary(file.name, [&](const std::wstring& name) {
+    const std::wstring path = file.folder + name;
+    file.slot = CreateTemporary(path, [&] {
+      file.file =
+          ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
       error = ::GetLastError();
       return file.file != INVALID_HANDLE_VALUE;
     });
-    if (file.file != INVALID_HANDLE_VALUE) {
-      file.temporary = temporary;
-      break;
-    }
-    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
-  }
-  if (file.file == INVALID_HANDLE_VALUE) return Failure(TSaveStatus::kOpenError, ErrorFrom(error));
+    if (file.file != INVALID_HANDLE_VALUE) return TTry::kMade;
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? TTry::kTaken
+                                                                       : TTry::kFailed;
+  });
+  if (made.empty()) return Failure(TSaveStatus::kOpenError, ErrorFrom(error));
+  file.temporary = file.folder + made;
+  return {};
+}
 
+}  // namespace
+
+struct TOutputBatch::TState {
+  TTemporaryKind kind;  // every temporary is named here
+  std::vector<TPending> pending;
+  std::set<std::wstring> taken;  // every target of the batch's life, by Key
+
+  void MakeDurable();
+};
+
+TOutputBatch::TOutputBatch(TTemporaryKind kind) : state_(new TState{kind, {}, {}}) {
+  PrepareForSaving();
+}
+
+TOutputBatch::~TOutputBatch() {
+  for (TPending& file : state_->pending) file.Drop();
+}
+
+std::size_t TOutputBatch::Pending() const { return state_->pending.size(); }
+
+// A process may hold millions of handles.
+bool TOutputBatch::Full() const { return state_->pending.size() >= kMostPending; }
+
+TSaveResult TOutputBatch::Add(const std::string& target, std::string_view bytes, bool replace) {
+  if (target.empty()) return Failure(TSaveStatus::kOpenError, {ENOENT, std::generic_category()});
+  TPending file;
+  file.replace = replace;
+  if (TSaveResult located = Locate(target, replace, file); located.status != TSaveStatus::kSaved) {
+    return located;
+  }
+  std::wstring key = Key(file);
+  // A link, or two names of one file, must not let a later file of the
+  // batch silently take the place of an earlier one.
+  if (state_->taken.count(key) != 0) {
+    return Failure(TSaveStatus::kOpenError, make_error_code(TSaveError::kSameTargetTwice));
+  }
+  if (TSaveResult created = CreateTemporaryFile(file); created.status != TSaveStatus::kSaved) {
+    return created;
+  }
   if (!WriteAll(file.file, bytes)) {
     const TSaveResult failed = Failure(TSaveStatus::kWriteError, ErrorFrom(::GetLastError()));
-    Drop(file);
+    file.Drop();
     return failed;
   }
-  pending_.push_back(std::move(file));
+  state_->taken.insert(std::move(key));
+  state_->pending.push_back(std::move(file));
   return {};
 }
 
 // Every waiting file's content on disk before any takes its name. Windows
 // has no flush of a whole file system that a user may call, so each file is
 // flushed on its own. A file is closed after, as an open one cannot be moved.
-void TOutputBatch::MakeDurable() {
-  for (TPending& file : pending_) {
+void TOutputBatch::TState::MakeDurable() {
+  for (TPending& file : pending) {
     if (!::FlushFileBuffers(file.file)) {
       file.result = Failure(TSaveStatus::kWriteError, ErrorFrom(::GetLastError()));
     }
@@ -248,10 +304,10 @@ void TOutputBatch::MakeDurable() {
 }
 
 std::vector<TSaveResult> TOutputBatch::Commit() {
-  MakeDurable();
+  state_->MakeDurable();
   std::vector<TSaveResult> results;
-  results.reserve(pending_.size());
-  for (TPending& file : pending_) {
+  results.reserve(state_->pending.size());
+  for (TPending& file : state_->pending) {
     if (file.result.status == TSaveStatus::kSaved) {
       // Write-through: done once the new name is on the disk. Without
       // REPLACE_EXISTING the test for an existing target and the move are one
@@ -272,11 +328,9 @@ std::vector<TSaveResult> TOutputBatch::Commit() {
     }
     results.push_back(file.result);
   }
-  for (TPending& file : pending_) Drop(file);
-  pending_.clear();
+  for (TPending& file : state_->pending) file.Drop();
+  state_->pending.clear();
   return results;
 }
 
 }  // namespace ign
-
-#endif  // _WIN32

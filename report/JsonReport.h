@@ -1,6 +1,8 @@
 // The conversion report as one JSON document, for scripts, written file by
 // file as the files are converted:
 //   {"files": [{"file": ..., "converted": ..., "changes": [{...}, ...]}, ...]}
+// A file name that is no UTF-8 has U+FFFD for each such byte in "file", and
+// its bytes whole, in hexadecimal, in "file_hex".
 // A change has "line" (not for a missing key), "key" (not for an unknown
 // token), "index" (a value position within the key, from 0), "row" and
 // "column" (maps only), "from" (the text in the file), "to" (the number

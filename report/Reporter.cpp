@@ -43,7 +43,11 @@ std::int64_t FileNumber(std::string_view text) {
   }
   constexpr std::int64_t kClamp = std::int64_t{1} << 40;
   std::int64_t value = 0;
-  for (char c : text) value = std::min<std::int64_t>(value * 10 + (c - '0'), kClamp);
+  if (text.size() <= 12) {
+    for (char c : text) value = value * 10 + (c - '0');  // well below the clamp
+  } else {
+    for (char c : text) value = std::min<std::int64_t>(value * 10 + (c - '0'), kClamp);
+  }
   return negative ? -value : value;
 }
 
@@ -79,20 +83,27 @@ void TReporter::OnInput(std::string_view text) {
   text_ = text;
   end_line_ = 0;
   line_offset_ = 0;
+  line_end_ = 0;
   line_ = 1;
 }
 
 void TReporter::OnInputTooLarge() { too_large_ = true; }
 
 std::size_t TReporter::LineOf(std::size_t offset) {
-  // The reader reports in the order of the text, so the count mostly moves on.
+  // The reader reports in the order of the text, a line's values one after
+  // the other: within the line, nothing need be counted.
   offset = std::min(offset, text_.size());
-  if (offset >= line_offset_) {
+  if (offset >= line_offset_ && offset <= line_end_) return line_;
+  if (offset > line_offset_) {
     line_ += CountLineEnds(text_.data() + line_offset_, text_.data() + offset);
   } else {
     line_ -= CountLineEnds(text_.data() + offset, text_.data() + line_offset_);
   }
   line_offset_ = offset;
+  const void* end = std::memchr(text_.data() + offset, '\n', text_.size() - offset);
+  line_end_ = end == nullptr
+                  ? text_.size()
+                  : static_cast<std::size_t>(static_cast<const char*>(end) - text_.data());
   return line_;
 }
 
@@ -129,25 +140,39 @@ void TReporter::OnKey(const TKeyRule& key, std::size_t offset) {
   last_note_[number] = notes_.size();
   notes_.push_back({line, TReason::kDuplicateKey, &key, 0, {}});
   values_[number].clear();
-  values_[number].reserve(key.value_count);
 }
 
-void TReporter::OnValue(const TKeyRule& key, unsigned /*index*/, const TValueRead& read) {
-  std::vector<TValueNote>& values = values_[KeyNumber(key)];
+void TReporter::OnValue(const TKeyRule& key, unsigned index, const TValueRead& read) {
+  // The values of a key come in order: its notes and the run of its
+  // value are looked up only when the last value's are left.
+  if (&key != run_.key || index < run_.begin || index >= run_.end) {
+    const TValueSlot slot = SlotOf(key, index);
+    const unsigned begin = index - (slot.element - slot.run->first);
+    run_ = {&key,  &values_[KeyNumber(key)], slot.run,
+            begin, begin + slot.run->count,  FateOf(slot.run->offset) == TFate::kKept};
+  }
+  std::vector<TValueNote>& values = *run_.values;
   switch (read.status) {
-    case TScanStatus::kNumber:
-      values.push_back({LineOf(read.offset), read.status, read.stored,
-                        std::string(text_.substr(read.offset, read.length))});
+    case TScanStatus::kNumber: {
+      const std::string_view from = text_.substr(read.offset, read.length);
+      // Most values reach version 2006 as the file says them: those cost no
+      // note, no line count and no copy of their text.
+      if (run_.kept && FileNumber(from) == FileValueOf(run_.run->encoding, read.stored)) {
+        break;
+      }
+      values.push_back({index, LineOf(read.offset), read.status, read.stored, std::string(from)});
       break;
+    }
     case TScanStatus::kNotANumber:
       // Every later position of the key stops at the same text.
       if (!values.empty() && values.back().status == TScanStatus::kNotANumber) {
         values.push_back(values.back());
+        values.back().index = index;
         values.back().stored = read.stored;
       } else {
         std::size_t begin = std::min(read.offset, text_.size());
         while (begin < text_.size() && IsSpace(text_[begin])) ++begin;
-        values.push_back({LineOf(begin), read.status, read.stored, TokenAt(begin)});
+        values.push_back({index, LineOf(begin), read.status, read.stored, TokenAt(begin)});
       }
       break;
     case TScanStatus::kEndOfInput:
@@ -157,47 +182,43 @@ void TReporter::OnValue(const TKeyRule& key, unsigned /*index*/, const TValueRea
         while (end > 0 && IsSpace(text_[end - 1])) --end;
         end_line_ = LineOf(end > 0 ? end - 1 : 0);
       }
-      values.push_back({end_line_, read.status, read.stored, {}});
+      values.push_back({index, end_line_, read.status, read.stored, {}});
       break;
   }
 }
 
 void TReporter::ReportValues(const TKeyRule& key, const std::vector<TValueNote>& values,
                              const TParameterSet& written, TChangeSink& sink) const {
-  unsigned index = 0;
-  for (const TFieldRun& run : key.Runs()) {
-    const TEncoding encoding = run.encoding;
-    const TFate fate = FateOf(run.offset);
-    for (unsigned k = 0; k < run.count && index < values.size(); ++k, ++index) {
-      const TValueNote& note = values[index];
-      const int value_written = FileValueOf(encoding, ByteAt(written, run.offset + k));
+  for (const TValueNote& note : values) {
+    const TValueSlot slot = SlotOf(key, note.index);
+    const TEncoding encoding = slot.run->encoding;
+    const TFate fate = FateOf(slot.run->offset);
+    const int value_written = FileValueOf(encoding, ByteAt(written, slot.offset));
 
-      // Most values arrive as the file says them: those cost no change record.
-      TReason reason = TReason::kNotANumber;
-      if (note.status == TScanStatus::kEndOfInput) {
-        reason = TReason::kEndOfFile;
-      } else if (note.status == TScanStatus::kNumber) {
-        const std::int64_t number = FileNumber(note.from);
-        if (fate == TFate::kDropped) {
-          reason = TReason::kDropped;
-        } else if (fate == TFate::kReplaced) {
-          if (number == value_written) continue;
-          reason = TReason::kAdjusted;
-        } else if (const auto read_reason =
-                       ReadingReason(encoding, number, FileValueOf(encoding, note.stored))) {
-          reason = *read_reason;
-        } else if (number != value_written) {
-          reason = TReason::kAdjusted;  // lowered
-        } else {
-          continue;
-        }
+    TReason reason = TReason::kNotANumber;
+    if (note.status == TScanStatus::kEndOfInput) {
+      reason = TReason::kEndOfFile;
+    } else if (note.status == TScanStatus::kNumber) {
+      const std::int64_t number = FileNumber(note.from);
+      if (fate == TFate::kDropped) {
+        reason = TReason::kDropped;
+      } else if (fate == TFate::kReplaced) {
+        if (number == value_written) continue;
+        reason = TReason::kAdjusted;
+      } else if (const auto read_reason =
+                     ReadingReason(encoding, number, FileValueOf(encoding, note.stored))) {
+        reason = *read_reason;
+      } else if (number != value_written) {
+        reason = TReason::kAdjusted;  // lowered
+      } else {
+        continue;
       }
-      TChange change = ValueChange(key, index, reason);
-      change.line = note.line;
-      if (fate != TFate::kDropped) change.to = value_written;
-      if (note.status != TScanStatus::kEndOfInput) change.from = note.from;
-      sink.Add(change);
     }
+    TChange change = ValueChange(key, note.index, reason);
+    change.line = note.line;
+    if (fate != TFate::kDropped) change.to = value_written;
+    if (note.status != TScanStatus::kEndOfInput) change.from = note.from;
+    sink.Add(change);
   }
 }
 

@@ -1,8 +1,9 @@
 // Listens to the reader during a conversion and tells afterwards which values
 // reach the version-2006 file other than the version-2005 file says, and why.
 //
-// It keeps only what it will report: a small note for each stray token and
-// each overridden key, and the values of the last occurrence of each key.
+// It keeps only what it may report: a small note for each stray token and
+// each overridden key, and those values of the last occurrence of each key
+// that version 2006 does not take as the file says them.
 // Line numbers and texts are taken while the reader runs, so the input need
 // not outlive the reading.
 #pragma once
@@ -46,8 +47,10 @@ class TReporter final : public TReadObserver {
     std::size_t overridden_by;  // kDuplicateKey: 0 while no later occurrence came
     std::string token;          // kUnknownToken
   };
-  // One value position of the last occurrence of a key.
+  // One value position of the last occurrence of a key that may have a
+  // change to tell; a number written as the file says it has none.
   struct TValueNote {
+    unsigned index;  // within the key
     std::size_t line;
     TScanStatus status;
     std::uint8_t stored;
@@ -59,15 +62,25 @@ class TReporter final : public TReadObserver {
   void ReportValues(const TKeyRule& key, const std::vector<TValueNote>& values,
                     const TParameterSet& written, TChangeSink& sink) const;
 
-  std::string_view text_;  // valid only while the reader runs
-  std::size_t line_offset_ = 0;
+  std::string_view text_;        // valid only while the reader runs
+  std::size_t line_offset_ = 0;  // where line_ was last found
+  std::size_t line_end_ = 0;     // the end of that line ('\n' or the end of the text)
   std::size_t line_ = 1;
   std::vector<TNote> notes_;
-  // Per key of the table: its last note, and its values there.
+  // Per key of the table: its last note, and its values there worth a note.
   std::array<std::size_t, kKeyCount> last_note_;
   std::array<std::vector<TValueNote>, kKeyCount> values_;
   std::size_t end_line_ = 0;  // the last line that holds anything, once known
-  bool too_large_ = false;    // nothing was told but that
+  // The run of the last value read: its key and the key's notes, its
+  // positions in the key, and whether version 2006 takes its values as read.
+  struct TRunSeen {
+    const TKeyRule* key = nullptr;
+    std::vector<TValueNote>* values = nullptr;
+    const TFieldRun* run = nullptr;
+    unsigned begin = 0, end = 0;
+    bool kept = false;
+  } run_;
+  bool too_large_ = false;  // nothing was told but that
 };
 
 }  // namespace ign

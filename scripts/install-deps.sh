@@ -31,7 +31,9 @@ nlohmann-json3-dev
 #   (convert) for the end-to-end tests and screenshots, xclip to read what the
 #   window copies to the clipboard; libx11-dev for the
 #   start-up benchmark's window timer;
-# - desktop-file-utils and appstream to validate the installed desktop files.
+# - desktop-file-utils and appstream to validate the installed desktop files;
+# - strace to hold a save at a system call or make one fail, acl (setfacl)
+#   to give a file or folder an ACL in the safety test.
 TESTS="
 libgtest-dev libgmock-dev
 libbenchmark-dev
@@ -40,7 +42,7 @@ clang-format
 xvfb xauth xdotool x11-utils x11-apps xclip imagemagick
 libx11-dev
 desktop-file-utils appstream
-strace
+strace acl
 "
 
 # The Windows build: the MinGW-w64 cross compiler with POSIX threads (for

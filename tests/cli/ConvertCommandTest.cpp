@@ -86,6 +86,7 @@ TEST(ConvertCommand, InputsThatFailAreNamedAndLeaveNoOutput) {
   WriteBytes(folder / "empty.ign", "");
   WriteBytes(folder / "36.ign", "ZANTROVA_KEY 36 BIKE 2");
   WriteBytes(folder / "late.ign", "BIKE 2 ZANTROVA_KEY\n");
+  WriteBytes(folder / "bom.ign", "\xEF\xBB\xBFZANTROVA_KEY 37\r\nBIKE 2\r\n");
   fs::create_directory(folder / "folder.ign");
   struct TCase {
     std::string input;
@@ -99,6 +100,9 @@ TEST(ConvertCommand, InputsThatFailAreNamedAndLeaveNoOutput) {
       {folder / "empty.ign", "Unmatched version of *.ign file!"},
       {folder / "36.ign", "Unmatched version of *.ign file!"},
       {folder / "late.ign", "Unmatched version of *.ign file!"},
+      {folder / "bom.ign",
+       "Unmatched version of *.ign file! (it starts with a UTF-8 byte-order mark; save it without "
+       "one)"},
   };
   for (const TCase& c : cases) {
     const TRunResult run = RunConvert({c.input, "-o", folder / "out.ign"});
@@ -131,9 +135,13 @@ TEST(ConvertCommand, ExistingOutputIsReplacedOnlyWithForce) {
 TEST(ConvertCommand, OutputsThatCannotBeCreatedAreNamed) {
   TTempFolder folder;
   fs::create_directory(folder / "taken");
+  WriteBytes(folder / "file.ign", "keep me");
   const std::pair<std::string, std::string> cases[] = {
       {folder / "no-such-folder/out.ign", "No such file or directory"},
       {folder / "taken", "Is a directory"},
+      {folder / "taken/", "Is a directory"},
+      {folder / "new.ign/", "No such file or directory"},  // no folder of that name
+      {folder / "file.ign/", "Not a directory"},
       {folder / (std::string(300, 'n') + ".ign"), "File name too long"},
   };
   for (const auto& [out, reason] : cases) {
@@ -142,7 +150,8 @@ TEST(ConvertCommand, OutputsThatCannotBeCreatedAreNamed) {
     EXPECT_EQ(run.err, "ign-convert: " + out + ": Open file error! (" + reason + ")\n");
   }
   EXPECT_TRUE(fs::is_directory(folder / "taken"));
-  EXPECT_EQ(folder.Names(), Names{"taken"});
+  EXPECT_EQ(ReadBytes(folder / "file.ign"), "keep me");
+  EXPECT_EQ(folder.Names(), (Names{"file.ign", "taken"}));
 }
 
 TEST(ConvertCommand, StandardInputAndOutputCarryTheSameBytesAsFiles) {
@@ -223,6 +232,26 @@ TEST(ConvertCommand, LinkedOutputReplacesTheFileAndKeepsTheLink) {
   EXPECT_TRUE(fs::is_symlink(folder.Path() / "link.ign"));
   EXPECT_EQ(ReadBytes(folder / "real.ign"), Converted(kKart));
   EXPECT_EQ(folder.Names(), (Names{"link.ign", "real.ign"}));
+}
+
+// Two names of one output in a batch: the second input is refused rather
+// than silently replacing the first one's result.
+TEST(ConvertCommand, BatchWritesNoFileTwiceThroughALink) {
+  TTempFolder folder;
+  fs::create_directory(folder / "in");
+  fs::create_directory(folder / "out");
+  WriteBytes(folder / "in/a.ign", ReadBytes(kKart));
+  WriteBytes(folder / "in/b.ign", ReadBytes(kEnduro));
+  std::error_code error;
+  fs::create_symlink("a.ign", folder.Path() / "out" / "b.ign", error);
+  if (error) GTEST_SKIP() << "cannot make a link here: " << error.message();
+  const std::string b = Utf8FromPath(folder.Path() / "out" / "b.ign");
+  const TRunResult run =
+      RunConvert({"-f", "-d", folder / "out", folder / "in/a.ign", folder / "in/b.ign"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "ign-convert: " + b +
+                         ": Open file error! (an earlier input is written to the same file)\n");
+  EXPECT_EQ(ReadBytes(folder.Path() / "out" / "a.ign"), Converted(kKart));
 }
 
 // Names are UTF-8 on the command line and in messages on every system; on
@@ -350,13 +379,41 @@ TEST(Messages, ControlCharactersInNamesAreQuoted) {
                          ": Open file error! (" + reason + ")\n");
 }
 
-TEST(Messages, ClosedStandardInputCannotBeOpened) {
-  if (!kHasPosixShell) GTEST_SKIP() << "needs a POSIX shell to close standard input";
+// A closed standard input, and a device that would never end, are refused
+// as under a name.
+TEST(Messages, StandardInputThatCannotBeReadIsRefused) {
+  if (!kHasPosixShell) GTEST_SKIP() << "needs a POSIX shell to redirect standard input";
   TTempFolder folder;
-  const TRunResult run = RunConvertInShell("exec \"$0\" \"$@\" <&-", {"-", "-o", folder / "o.ign"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "ign-convert: <stdin>: Open file error! (Bad file descriptor)\n");
+  const std::pair<const char*, const char*> cases[] = {
+      {"<&-", "Open file error! (Bad file descriptor)"},
+      {"</dev/zero", "Open file error!"},
+  };
+  for (const auto& [redirect, message] : cases) {
+    const TRunResult run = RunConvertInShell(std::string("exec \"$0\" \"$@\" ") + redirect,
+                                             {"-", "-o", folder / "o.ign"});
+    EXPECT_EQ(run.status, 1) << redirect;
+    EXPECT_EQ(run.err, std::string("ign-convert: <stdin>: ") + message + "\n");
+  }
   EXPECT_EQ(folder.Names(), Names{});
+}
+
+// Standard error whose reader has gone (a closed pager) fails the messages,
+// not the batch: every input is still converted and nothing is left.
+TEST(Messages, LostStandardErrorStopsNothing) {
+  if (!kHasPosixShell) GTEST_SKIP() << "needs a POSIX shell for a pipe without a reader";
+  TTempFolder folder;
+  fs::create_directory(folder / "out");
+  const std::string fifo = folder / "fifo";
+  // The reader opens the pipe and is gone before the program starts, which
+  // meets SIGPIPE as a shell would leave it.
+  const TRunResult run = RunConvertInShell(
+      "f=$1; shift; mkfifo \"$f\"; (exec 9<\"$f\") & exec 2>\"$f\"; wait; rm \"$f\"; "
+      "exec env --default-signal=PIPE \"$0\" \"$@\"",
+      {fifo, "-d", folder / "out", folder / "missing.ign", kKart, kEnduro});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(ReadBytes(folder.Path() / "out" / "enduro-250.ign"), Converted(kEnduro));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path() / "out"), fs::directory_iterator()),
+            2);
 }
 
 // Inputs go through the reader's buffer: an endless run of one token costs
@@ -378,6 +435,23 @@ TEST(Memory, LongInputReadInBoundedMemory) {
                         {"--report", "--dry-run", "-"});
   EXPECT_EQ(explained.status, 1);
   EXPECT_EQ(explained.err, "ign-convert: <stdin>: Unmatched version of *.ign file!\n");
+}
+
+// A batch holds no more files open than the process may: under a small
+// limit every input is still converted.
+TEST(Memory, BatchWithinTheDescriptorLimit) {
+  if (!kHasPosixShell) GTEST_SKIP() << "needs a POSIX shell for ulimit -n";
+  TTempFolder folder;
+  fs::create_directory(folder / "out");
+  std::vector<std::string> args = {"-d", folder / "out"};
+  for (int i = 0; i < 60; ++i) {
+    args.push_back(folder / ("e" + std::to_string(i) + ".ign"));
+    WriteBytes(args.back(), ReadBytes(kKart));
+  }
+  const TRunResult run = RunConvertInShell("ulimit -n 24; exec \"$0\" \"$@\"", args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path() / "out"), fs::directory_iterator()),
+            60);
 }
 
 // An input too long to be explained value by value is still converted, and

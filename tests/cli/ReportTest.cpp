@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,29 @@ TEST(Report, RefusesToShareStandardOutputWithTheFile) {
   EXPECT_EQ(RunConvert({"--report=xml", "--dry-run", Example("kart-100.ign")}).status, 2);
   // A dry run writes nothing, so standard output is free for the report.
   EXPECT_EQ(RunConvert({"--report", "--dry-run", "-", "-o", "-"}, kTroubled).status, 0);
+}
+
+// Names that are no UTF-8 come out whole and apart from each other.
+TEST(Report, JsonKeepsNamesThatAreNoUtf8) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows file names are always Unicode";
+#endif
+  TTempFolder folder;
+  const std::string names[] = {folder / "bad\xff.ign", folder / "bad\xfe.ign"};
+  const TRunResult run =
+      RunConvert({"--dry-run", "--report=json", names[0], names[1], folder / "good.ign"});
+  const auto files = nlohmann::json::parse(run.out)["files"];
+  ASSERT_EQ(files.size(), 3u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    std::string bytes;
+    const std::string hex = files[i]["file_hex"];
+    for (std::size_t at = 0; at + 1 < hex.size(); at += 2) {
+      bytes += static_cast<char>(std::stoi(hex.substr(at, 2), nullptr, 16));
+    }
+    EXPECT_EQ(bytes, names[i]);
+    EXPECT_EQ(files[i]["file"], folder / "bad\xEF\xBF\xBD.ign");  // U+FFFD, to be read
+  }
+  EXPECT_FALSE(files[2].contains("file_hex"));
 }
 
 TEST(Report, UnmatchedAndUnreadableInputsAreNotConverted) {

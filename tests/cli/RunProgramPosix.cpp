@@ -71,8 +71,7 @@ TRunResult RunConvert(std::vector<std::string> args, std::string_view input, lon
     dup2(err[1], 2);
     for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) close(fd);
     if (file_size_limit >= 0) {
-      // Ignored, the signal turns into a failing write the program sees.
-      signal(SIGXFSZ, SIG_IGN);
+      // SIGXFSZ stays as a shell leaves it: the program must not die of it.
       const rlimit limit{static_cast<rlim_t>(file_size_limit),
                          static_cast<rlim_t>(file_size_limit)};
       setrlimit(RLIMIT_FSIZE, &limit);

@@ -17,12 +17,12 @@ namespace ign::test {
 
 namespace fs = std::filesystem;
 
-// A fresh empty folder, removed with everything in it at the end.
+// A fresh empty folder in `base`, removed with everything in it at the end.
 class TFolder {
  public:
-  TFolder() {
+  explicit TFolder(const fs::path& base = fs::temp_directory_path()) {
     std::random_device random;
-    path_ = fs::temp_directory_path() / ("ign-files-test-" + std::to_string(random()));
+    path_ = base / ("ign-files-test-" + std::to_string(random()));
     fs::create_directories(path_);
   }
   ~TFolder() { fs::remove_all(path_); }

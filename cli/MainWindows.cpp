@@ -1,53 +1,14 @@
-#include <exception>
-#include <iostream>
-#include <system_error>
-
-#include "cli/Batch.h"
-#include "cli/Messages.h"
-#include "cli/Options.h"
-#include "files/Input.h"
-
-#ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
-#endif
 
-namespace {
-
-int Run(int argc, const char* const* argv) {
-  try {
-    ign::TOptions options;
-    if (const auto status = ign::ParseOptions(argc, argv, options)) return *status;
-    return ign::RunBatch(options);
-  } catch (const std::exception& error) {
-    // Only running out of memory outside any one input gets here; the file
-    // operations report through error codes.
-    std::cerr << ign::kProgramName << ": " << error.what() << '\n';
-    return ign::kExitFailed;
-  }
-}
-
-// A report, help or version text that did not arrive is a failure, as with
-// every GNU tool.
-int Finish(int status) {
-  std::error_code reason;
-  if (!ign::CloseStandardOutput(reason)) {
-    std::cerr << ign::kProgramName << ": write error";
-    if (reason) std::cerr << " (" << reason.message() << ')';
-    std::cerr << '\n';
-    return ign::kExitFailed;
-  }
-  return status;
-}
-
-}  // namespace
-
-#ifdef _WIN32
+#include "cli/Program.h"
+#include "files/Input.h"
 
 namespace {
 
@@ -93,14 +54,5 @@ int wmain(int argc, wchar_t** wide_argv) {
   for (int i = 0; i < argc; ++i) args.push_back(Utf8FromWide(wide_argv[i]));
   for (const std::string& arg : args) argv.push_back(arg.c_str());
   argv.push_back(nullptr);
-  return Finish(Run(argc, argv.data()));
+  return ign::RunProgram(argc, argv.data());
 }
-
-#else
-
-int main(int argc, char** argv) {
-  ign::GuardStandardStreams();
-  return Finish(Run(argc, argv));
-}
-
-#endif
