@@ -29,8 +29,9 @@ nlohmann-json3-dev
 # - clang-format (the format check of `make test`);
 # - Xvfb, xauth, xdotool, x11-utils and x11-apps (xwd) and ImageMagick
 #   (convert) for the end-to-end tests and screenshots, xclip to read what the
-#   window copies to the clipboard; libx11-dev for the
-#   start-up benchmark's window timer;
+#   window copies to the clipboard, tesseract-ocr to read the status line off
+#   the README's pictures; libx11-dev for the start-up benchmark's window
+#   timer;
 # - desktop-file-utils and appstream to validate the installed desktop files;
 # - strace to hold a save at a system call or make one fail, acl (setfacl)
 #   to give a file or folder an ACL in the safety test.
@@ -39,7 +40,7 @@ libgtest-dev libgmock-dev
 libbenchmark-dev
 clang libclang-rt-14-dev
 clang-format
-xvfb xauth xdotool x11-utils x11-apps xclip imagemagick
+xvfb xauth xdotool x11-utils x11-apps xclip imagemagick tesseract-ocr
 libx11-dev
 desktop-file-utils appstream
 strace acl

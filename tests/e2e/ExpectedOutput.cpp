@@ -1,5 +1,6 @@
-// Writes the version-2006 file that the window's first conversion of a run
-// produces from a version-2005 file, for comparing the window's output.
+// What the window's first conversion of a run makes of a version-2005 file:
+// writes the version-2006 file and prints the status line (in English) that
+// the window then shows, for comparing the window and its pictures.
 //
 //   ign_e2e_expected INPUT OUTPUT
 #include <fstream>
@@ -8,6 +9,8 @@
 #include <string>
 
 #include "params/Convert.h"
+#include "report/Reporter.h"
+#include "ui/core/StatusReport.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 3) {
@@ -17,10 +20,15 @@ int main(int argc, char* argv[]) {
   std::ifstream in(argv[1], std::ios::binary);
   const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   std::string out;
-  if (!in || !ign::ConvertFresh(text, out)) {
+  ign::TReporter reporter;
+  ign::TParameterSet written;
+  if (!in || !ign::ConvertFresh(text, out, &reporter, &written)) {
     std::cerr << argv[1] << ": no version-2005 file\n";
     return 1;
   }
   std::ofstream(argv[2], std::ios::binary) << out;
+  ign::TStatusReport status;
+  status.Record(argv[1], reporter, written);
+  std::cout << status.Line() << '\n';
   return 0;
 }

@@ -1,7 +1,7 @@
 #!/bin/bash
 # The status line after a conversion in the real program under Xvfb: a file
-# with one speed out of range is converted, the line says so, and its
-# Details window copies the report to the clipboard.
+# with one speed out of range is converted, and the line's Details window
+# copies the report to the clipboard and closes with Escape.
 #
 #   report.sh PROGRAM EXAMPLES_DIR
 set -euo pipefail
@@ -39,16 +39,19 @@ details=$(XsWaitDialog '^Conversion report$' 10) || XsFail "Details brought no r
 XsKeys alt+c
 report=""
 deadline=$((SECONDS + 10))
-until printf '%s' "$report" | grep -q 'changed unexpectedly'; do
-  [ $SECONDS -lt $deadline ] || XsFail "nothing copied: '$report'"
+# The row of the wrapped value; the wording of the lines around it is the
+# Qt tests' and the pictures' to check.
+until printf '%s\n' "$report" | grep -Eq '^ +4  LIMITER\[0\] +15000 -> 2200 +wrapped: '; do
+  [ $SECONDS -lt $deadline ] || XsFail "no row for the wrapped value copied: '$report'"
   sleep 0.2
   report=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
 done
-printf '%s\n' "$report" | grep -qx 'Converted\. 1 value changed unexpectedly\.' ||
-  XsFail "status line not as expected: $report"
-printf '%s\n' "$report" | grep -Eq '^ +4  LIMITER\[0\] +15000 -> 2200 +wrapped: ' ||
-  XsFail "no row for the wrapped value: $report"
-echo "ok: the status line and its details tell the wrapped value"
+echo "ok: the details tell the wrapped value"
+
+XsFocus "$details"
+XsKeys Escape
+XsWaitGone '^Conversion report$' 10 || XsFail "Escape left the report window open"
+echo "ok: Escape closes the report window"
 
 XsFocus "$main"
 XsKeys alt+f x

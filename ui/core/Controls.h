@@ -25,6 +25,7 @@ enum class TControl : std::uint8_t {
   kButtonDetails1,  // in the status bar, opens the report window
   kFormReport,      // the report window
   kButtonCopy1,     // the report window's button that copies the report
+  kButtonClose1,    // the report window's button that closes it
 };
 
 }  // namespace ign

@@ -33,6 +33,7 @@ constexpr TCaption kCaptions[] = {
     {TControl::kLabelFile1, kFileLabel},
     {TControl::kLabelFile4, kFileLabel},
     {TControl::kLabelFile3, {"Converted to", "verändert in", "Converted to"}},
+    {TControl::kButtonClose1, {"C&lose", "&Schließen", "&Fermer"}},
 };
 
 }  // namespace

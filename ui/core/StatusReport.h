@@ -24,6 +24,9 @@ class TStatusReport {
 
   // The status line in the current language; empty when there is nothing to tell.
   std::string Line() const;
+  // Whether the line tells of values changed unexpectedly, so that the
+  // window shows it as a warning.
+  bool Warns() const { return recorded_ && Unexpected() > 0; }
   // The report as the report window shows it, in the current language, as
   // UTF-8 where the file name is; empty when there is nothing to tell.
   std::string ReportText() const;

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
@@ -99,12 +100,21 @@ void TFormHlav::BuildControls() {
   StatusBar1 = statusBar();
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setFixedHeight(kStatusBarHeight);
+  // The style's own warning sign, at the size of the line.
+  ImageWarning1 = new QLabel(StatusBar1);
+  ImageWarning1->setObjectName(QStringLiteral("ImageWarning1"));
+  const int icon = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+  ImageWarning1->setPixmap(
+      style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(icon, icon));
   LabelStatus1 = new QLabel(StatusBar1);
   LabelStatus1->setObjectName(QStringLiteral("LabelStatus1"));
+  LabelStatus1->setTextFormat(Qt::PlainText);
+  // Raised like any button, so that it does not pass for more text.
   ButtonDetails1 = new QToolButton(StatusBar1);
   ButtonDetails1->setObjectName(QStringLiteral("ButtonDetails1"));
-  ButtonDetails1->setAutoRaise(true);
   ButtonDetails1->setMaximumHeight(kStatusBarHeight);
+  ButtonDetails1->setCursor(Qt::PointingHandCursor);
+  StatusBar1->addWidget(ImageWarning1);
   StatusBar1->addWidget(LabelStatus1);
   StatusBar1->addWidget(ButtonDetails1);
   FormReport = new TFormReport(this);
@@ -184,6 +194,9 @@ void TFormHlav::SetCaption(TControl control, std::string_view text) {
     case TControl::kButtonCopy1:
       FormReport->ButtonCopy1->setText(caption);
       return;
+    case TControl::kButtonClose1:
+      FormReport->ButtonClose1->setText(caption);
+      return;
     case TControl::kLabelFile1:
       label = LabelFile1;
       break;
@@ -209,8 +222,14 @@ void TFormHlav::ShowFileName(TControl label, const std::string& name) {
 }
 
 void TFormHlav::ShowStatus(std::string_view line) {
+  // Values changed unexpectedly: the line stands out, behind the warning sign.
+  const bool warns = StatusReport.Warns();
+  QFont font = LabelStatus1->font();
+  font.setBold(warns);
+  LabelStatus1->setFont(font);
   LabelStatus1->setText(FromUtf8(line));
   LabelStatus1->setVisible(!line.empty());
+  ImageWarning1->setVisible(!line.empty() && warns);
   ButtonDetails1->setVisible(!line.empty());
   if (line.empty()) FormReport->hide();
   if (FormReport->isVisible()) {
@@ -221,10 +240,7 @@ void TFormHlav::ShowStatus(std::string_view line) {
 }
 
 void TFormHlav::ButtonDetails1Click() {
-  FormReport->SetReport(FromUtf8(StatusReport.ReportText()));
-  FormReport->show();
-  FormReport->raise();
-  FormReport->activateWindow();
+  FormReport->ShowReport(FromUtf8(StatusReport.ReportText()));
 }
 
 std::optional<std::string> TFormHlav::AskOpenName(TFileDialog&) {

@@ -52,8 +52,9 @@ class TFormHlav : public QMainWindow, public TFormHlavBase {
   QLabel* LabelFile3;
   TFileNameLabel* LabelFile5;
   QLabel* LabelFile4;
-  // In the status bar: the line after a conversion and the button that
-  // opens its report.
+  // In the status bar: the line after a conversion, behind a warning sign
+  // when values changed unexpectedly, and the button that opens its report.
+  QLabel* ImageWarning1;
   QLabel* LabelStatus1;
   QToolButton* ButtonDetails1;
   TFormReport* FormReport;

@@ -3,10 +3,12 @@
 #include <vector>
 
 #include "ui/core/Arguments.h"
+#include "ui/core/Usage.h"
 #include "ui/qt/Application.h"
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/Hlav.h"
 #include "ui/qt/NoSettings.h"
+#include "ui/qt/QtStart.h"
 
 namespace {
 
@@ -22,7 +24,14 @@ int main(int argc, char* argv[]) {
   // Before Qt takes its own options (-platform, -reverse ...) out of argv:
   // the language is the first argument as the program received it.
   const std::vector<std::string> received = ArgumentList(argc, argv);
+  // Answered before Qt starts, so that they need no display.
+  if (const ign::TRequest request = ign::RequestOfArguments(received);
+      request != ign::TRequest::kWindow) {
+    return ign::PrintAnswer(request);
+  }
+  ign::TQtStart start;
   ign::TApplication application(argc, argv);
+  start.Passed();
   // The desktop entry's name: the launcher and the window share one icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ignconverter.IgnConverter"));
   ign::DisableStoredSettings();
@@ -32,6 +41,7 @@ int main(int argc, char* argv[]) {
     FormHlav.show();
     application.exec();
   });
-  // Always 0: the product reports problems in the window, not to the caller.
+  // 0 once the window has been up: the product reports problems in the
+  // window, not to the caller.
   return 0;
 }

@@ -1,5 +1,6 @@
-// The "Details" window: the report of the last conversion as text, and a
-// button that copies it. It is no dialog: the main window stays usable.
+// The "Details" window: the report of the last conversion as text, and
+// buttons that copy it and close the window. It is no dialog: the main
+// window stays usable.
 #pragma once
 
 #include <QString>
@@ -18,13 +19,21 @@ class TFormReport : public QWidget {
 
   QPlainTextEdit* MemoReport1;
   QPushButton* ButtonCopy1;
+  QPushButton* ButtonClose1;
 
   // Shows `report`, keeping the place the reader scrolled to when the text is
-  // only translated.
+  // only translated; widens the window where a line would not fit.
   void SetReport(const QString& report);
+  // Shows the window with `report`, as wide as its widest line needs.
+  void ShowReport(const QString& report);
 
  public slots:
   void ButtonCopy1Click();
+
+ private:
+  // The window's width that shows every line of the report whole, within
+  // the screen the window is on.
+  int FittingWidth() const;
 };
 
 }  // namespace ign

@@ -5,9 +5,10 @@
 
 namespace ign {
 
-// "MS Sans Serif", 8 points: the main window's font. The system substitutes
-// a face of its own where this one is missing.
-HFONT CreateWindowFont(UINT dpi);
+// "MS Sans Serif", 8 points: the main window's font, bold where a line must
+// stand out. The system substitutes a face of its own where this one is
+// missing.
+HFONT CreateWindowFont(UINT dpi, bool bold = false);
 
 // A fixed-pitch font of the same size, so that report rows line up in columns.
 HFONT CreateFixedFont(UINT dpi);

@@ -128,16 +128,22 @@ TFormHlav::~TFormHlav() {
   if (IsWindow(Handle)) DestroyWindow(Handle);
   if (Accelerators != nullptr) DestroyAcceleratorTable(Accelerators);
   DeleteObject(font_);
+  DeleteObject(bold_font_);
+  if (warning_icon_ != nullptr) DestroyIcon(warning_icon_);
   DeleteObject(banner_);
 }
 
 void TFormHlav::BuildControls(HINSTANCE instance) {
   BuildMenu();
   StatusBar1 = AddControl(Handle, instance, STATUSCLASSNAMEW, SBARS_SIZEGRIP);
-  SendMessageW(StatusBar1, SB_SIMPLE, TRUE, 0);  // one simple panel
+  // One panel along the whole bar. Not the bar's simple mode, which shows no
+  // icon under Wine.
+  const int whole_bar = -1;
+  SendMessageW(StatusBar1, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&whole_bar));
   SetWindowSubclass(StatusBar1, ForwardCommands, 0, 0);
+  // A push button as any other, so that it does not pass for more text.
   ButtonDetails1 =
-      AddControl(StatusBar1, instance, L"BUTTON", BS_PUSHBUTTON | BS_FLAT, L"", kButtonDetails1);
+      AddControl(StatusBar1, instance, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, L"", kButtonDetails1);
   FormReport = std::make_unique<TFormReport>(Handle, instance);
 
   ImageLogo2 = AddControl(Handle, instance, L"STATIC", SS_BITMAP | SS_REALSIZECONTROL);
@@ -157,7 +163,6 @@ void TFormHlav::BuildControls(HINSTANCE instance) {
                                                    IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
   SendMessageW(Handle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   DragAcceptFiles(Handle, TRUE);
-  ShowStatus({});
 }
 
 void TFormHlav::BuildMenu() {
@@ -182,13 +187,22 @@ void TFormHlav::BuildMenu() {
 }
 
 void TFormHlav::SetFonts(UINT dpi) {
-  const HFONT old = font_;
+  const HFONT old = font_, old_bold = bold_font_;
+  const HICON old_warning = warning_icon_;
   font_ = CreateWindowFont(dpi);
+  bold_font_ = CreateWindowFont(dpi, true);
   for (HWND control :
        {StatusBar1, ButtonDetails1, LabelFile1, LabelFile2, LabelFile3, LabelFile5, LabelFile4}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   }
-  if (old != nullptr) DeleteObject(old);
+  // The system's own warning sign, drawn for the small-icon size.
+  warning_icon_ = nullptr;
+  LoadIconMetric(nullptr, IDI_WARNING, LIM_SMALL, &warning_icon_);
+  ShowStatus(StatusReport.Line());  // the status bar's font and sign anew
+  for (HGDIOBJ object : {HGDIOBJ(old), HGDIOBJ(old_bold)}) {
+    if (object != nullptr) DeleteObject(object);
+  }
+  if (old_warning != nullptr) DestroyIcon(old_warning);
 }
 
 TSize TFormHlav::OuterSize() const {
@@ -248,7 +262,8 @@ void TFormHlav::Show(int how) {
 }
 
 bool TFormHlav::TranslateKeys(MSG& message) {
-  return TranslateAcceleratorW(Handle, Accelerators, &message) != 0;
+  return TranslateAcceleratorW(Handle, Accelerators, &message) != 0 ||
+         FormReport->TranslateKeys(message);
 }
 
 void TFormHlav::FormShow() {
@@ -269,10 +284,7 @@ void TFormHlav::FormDropFiles(HDROP drop) {
   PostMessageW(Handle, kConvertDropped, 0, 0);
 }
 
-void TFormHlav::ButtonDetails1Click() {
-  FormReport->SetReport(StatusReport.ReportText());
-  FormReport->Show();
-}
+void TFormHlav::ButtonDetails1Click() { FormReport->Show(StatusReport.ReportText()); }
 
 void TFormHlav::SetCaption(TControl control, std::string_view text) {
   const std::wstring caption = Wide(text);
@@ -299,7 +311,9 @@ void TFormHlav::SetCaption(TControl control, std::string_view text) {
     case TControl::kFormReport:
       return FormReport->SetCaption(text);
     case TControl::kButtonCopy1:
-      return FormReport->SetCopyCaption(text);
+      return FormReport->SetButtonCaption(FormReport->ButtonCopy1, text);
+    case TControl::kButtonClose1:
+      return FormReport->SetButtonCaption(FormReport->ButtonClose1, text);
     default:
       if (const HWND label = LabelOf(control)) {
         SetWindowTextW(label, caption.c_str());
@@ -319,7 +333,12 @@ void TFormHlav::ShowFileName(TControl label, const std::string& name) {
 }
 
 void TFormHlav::ShowStatus(std::string_view line) {
-  SendMessageW(StatusBar1, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Wide(line).c_str()));
+  // Values changed unexpectedly: the line stands out, behind the warning sign.
+  const bool warns = !line.empty() && StatusReport.Warns();
+  SendMessageW(StatusBar1, WM_SETFONT, reinterpret_cast<WPARAM>(warns ? bold_font_ : font_), FALSE);
+  SendMessageW(StatusBar1, SB_SETICON, 0,
+               reinterpret_cast<LPARAM>(warns ? warning_icon_ : nullptr));
+  SendMessageW(StatusBar1, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Wide(line).c_str()));
   ShowWindow(ButtonDetails1, line.empty() ? SW_HIDE : SW_SHOWNA);
   if (line.empty()) FormReport->Hide();
   // Nothing is kept that is not shown.

@@ -53,8 +53,8 @@ class TFormHlav final : public TFormHlavBase {
   // Shows the window as the system asks (`how`), then converts the file
   // named on the command line, once the window is on the screen.
   void Show(int how);
-  // Turns F3 into File > Open wherever the keyboard focus is. True when
-  // `message` was used so.
+  // Turns F3 into File > Open wherever the keyboard focus is, and gives the
+  // report window the keys of a dialog. True when `message` was used so.
   bool TranslateKeys(MSG& message);
   void ButtonDetails1Click();
 
@@ -84,6 +84,8 @@ class TFormHlav final : public TFormHlavBase {
 
   TDialogs& dialogs_;
   HFONT font_ = nullptr;
+  HFONT bold_font_ = nullptr;     // the status line's, when it warns
+  HICON warning_icon_ = nullptr;  // before the status line, when it warns
   HBITMAP banner_ = nullptr;
   HHOOK menu_keys_ = nullptr;
   bool quits_on_destroy_ = true;

@@ -248,6 +248,7 @@ TEST(StatusLine, CountsInEveryLanguage) {
       if (language == kEnglish) session.form.MenuEnglishClick();
       EXPECT_EQ(session.form.status, lines[language]);
     }
+    EXPECT_EQ(session.form.StatusReport.Warns(), text != Example("kart-100.ign"));
   }
 }
 

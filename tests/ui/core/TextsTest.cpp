@@ -11,6 +11,7 @@
 #include "tests/ui/core/FakeForm.h"
 #include "ui/core/Jazyk1.h"
 #include "ui/core/Layout.h"
+#include "ui/core/Usage.h"
 
 namespace ign::test {
 namespace {
@@ -55,6 +56,7 @@ TEST(Texts, EveryCaptionInEveryLanguage) {
       {TControl::kButtonDetails1, {"Details", "Details", "Détails"}},
       {TControl::kFormReport, {"Conversion report", "Umwandlungsbericht", "Rapport de conversion"}},
       {TControl::kButtonCopy1, {"&Copy", "&Kopieren", "&Copier"}},
+      {TControl::kButtonClose1, {"C&lose", "&Schließen", "&Fermer"}},
   };
   for (std::uint8_t language = 0; language < kLanguageCount; ++language) {
     TFakeForm form;
@@ -139,6 +141,29 @@ TEST(Arguments, LanguageAndFile) {
     EXPECT_EQ(LanguageIndex, c.language) << what;
     EXPECT_EQ(form.Caption(TControl::kMenuFile), CaptionOf(TControl::kMenuFile, c.language));
   }
+}
+
+// Answered without a window, wherever they stand; the first of them counts.
+TEST(Arguments, HelpAndVersion) {
+  using enum TRequest;
+  const std::pair<std::vector<std::string>, TRequest> cases[] = {
+      {{}, kWindow},
+      {{"--help"}, kHelp},
+      {{"-h"}, kHelp},
+      {{"--version"}, kVersion},
+      {{"DEUTSCH", "a.ign", "--help"}, kHelp},
+      {{"--version", "--help"}, kVersion},
+      {{"-help"}, kWindow},
+      {{"--HELP"}, kWindow},
+      {{"--help=x"}, kWindow},
+  };
+  for (auto [arguments, request] : cases) {
+    arguments.insert(arguments.begin(), "ign-converter");
+    EXPECT_EQ(RequestOfArguments(arguments), request) << arguments.back();
+  }
+  EXPECT_EQ(AnswerOf(kHelp).rfind("Usage: ign-converter [LANGUAGE] [FILE]\n", 0), 0u);
+  EXPECT_EQ(AnswerOf(kVersion).rfind("ign-converter 1.", 0), 0u);
+  EXPECT_TRUE(AnswerOf(kVersion).ends_with('\n'));
 }
 
 TEST(Layout, CentredOnTheScreen) {

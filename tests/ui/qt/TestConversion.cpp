@@ -9,6 +9,9 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -90,6 +93,10 @@ class TTestConversion : public QObject {
   void ReplaceAskedOfTheRealFile_data();
   void ReplaceAskedOfTheRealFile();
   void StatusLineAndReportWindow();
+  void WarningStandsOut_data();
+  void WarningStandsOut();
+  void ReportWindowFitsItsLines_data();
+  void ReportWindowFitsItsLines();
 };
 
 // A name need not be UTF-8. Qt's dialog shows a byte that is none as U+FFFD;
@@ -183,13 +190,19 @@ void TTestConversion::ReplaceAskedOfTheRealFile() {
   std::remove(target.c_str());
 }
 
+// The example with "LIMITER" 15000, which wraps to 2200, as `name` in the
+// session's folder.
+QString WrappedInput(const TSession& session, const char* name = "in.ign") {
+  const QString input = session.dir.filePath(QLatin1String(name));
+  WriteNative(input.toStdString(),
+              Example("kart-100.ign").replace("LIMITER       11000", "LIMITER       15000"));
+  return input;
+}
+
 void TTestConversion::StatusLineAndReportWindow() {
   TSession session;
   session.form->show();
-  const QString input = session.dir.filePath(QStringLiteral("in.ign"));
-  QVERIFY(
-      WriteNative(input.toStdString(),
-                  Example("kart-100.ign").replace("LIMITER       11000", "LIMITER       15000")));
+  const QString input = WrappedInput(session);
   session.form->MenuGerman->trigger();
   session.Open(input, session.dir.filePath(QStringLiteral("out.ign")));
   QVERIFY(session.form->LabelStatus1->isVisible());
@@ -219,6 +232,77 @@ void TTestConversion::StatusLineAndReportWindow() {
   QVERIFY(!details.isVisible());
   QVERIFY(!session.form->LabelStatus1->isVisible());
   QVERIFY(!session.form->ButtonDetails1->isVisible());
+}
+
+// Values changed unexpectedly: the style's warning sign before the line, the
+// line in bold. A clean file's line is plain text without a sign.
+void TTestConversion::WarningStandsOut_data() {
+  QTest::addColumn<bool>("wrapped");
+  QTest::newRow("clean") << false;
+  QTest::newRow("wrapped value") << true;
+}
+
+void TTestConversion::WarningStandsOut() {
+  QFETCH(bool, wrapped);
+  TSession session;
+  session.form->show();
+  const QString input = session.dir.filePath(QStringLiteral("kart.ign"));
+  QVERIFY(QFile::copy(QStringLiteral(IGN_EXAMPLES_DIR "/kart-100.ign"), input));
+  session.Open(wrapped ? WrappedInput(session) : input, session.dir.filePath("out.ign"));
+  ign::TFormHlav& form = *session.form;
+  QVERIFY(form.LabelStatus1->isVisible());
+  QCOMPARE(form.ImageWarning1->isVisible(), wrapped);
+  QCOMPARE(form.LabelStatus1->font().bold(), wrapped);
+  const QIcon sign = form.style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  QCOMPARE(form.ImageWarning1->pixmap().toImage(),
+           sign.pixmap(form.ImageWarning1->pixmap().size()).toImage());
+  // A button, raised as buttons are, not a word among the others.
+  QVERIFY(!form.ButtonDetails1->autoRaise());
+  QCOMPARE(form.ButtonDetails1->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+
+  // Another conversion that fails takes the sign away with the line.
+  session.Open(session.dir.filePath(QStringLiteral("missing.ign")), std::nullopt);
+  QVERIFY(!form.ImageWarning1->isVisible());
+}
+
+// In each language the report window opens as wide as its widest line needs,
+// unless the screen is narrower, and Escape or Close closes it.
+void TTestConversion::ReportWindowFitsItsLines_data() {
+  QTest::addColumn<int>("language");
+  QTest::addColumn<bool>("by_escape");
+  QTest::newRow("English, Escape") << int(ign::kEnglish) << true;
+  QTest::newRow("German, Close") << int(ign::kGerman) << false;
+  QTest::newRow("French, Escape") << int(ign::kFrench) << true;
+}
+
+void TTestConversion::ReportWindowFitsItsLines() {
+  QFETCH(int, language);
+  QFETCH(bool, by_escape);
+  TSession session;
+  session.form->show();
+  QAction* items[] = {session.form->MenuEnglish, session.form->MenuGerman,
+                      session.form->MenuFrench};
+  items[language]->trigger();
+  session.Open(WrappedInput(session), session.dir.filePath(QStringLiteral("out.ign")));
+  ign::TFormReport& details = *session.form->FormReport;
+  QTest::mouseClick(session.form->ButtonDetails1, Qt::LeftButton);
+  QVERIFY(QTest::qWaitForWindowExposed(&details));
+  QCoreApplication::processEvents();
+
+  const QRect screen = details.screen()->availableGeometry();
+  QVERIFY2(details.MemoReport1->horizontalScrollBar()->maximum() == 0 ||
+               details.width() == screen.width(),
+           qPrintable(QStringLiteral("%1 wide").arg(details.width())));
+  QVERIFY(details.width() <= screen.width());
+  QVERIFY(details.height() <= screen.height());
+
+  if (by_escape) {
+    QTest::keyClick(details.MemoReport1, Qt::Key_Escape);
+  } else {
+    QTest::mouseClick(details.ButtonClose1, Qt::LeftButton);
+  }
+  QVERIFY(!details.isVisible());
+  QVERIFY(session.form->isVisible());
 }
 
 QTEST_MAIN(TTestConversion)

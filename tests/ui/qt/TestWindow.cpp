@@ -63,6 +63,8 @@ QString CaptionOn(TFormHlav& form, TControl control) {
       return form.FormReport->windowTitle();
     case TControl::kButtonCopy1:
       return form.FormReport->ButtonCopy1->text();
+    case TControl::kButtonClose1:
+      return form.FormReport->ButtonClose1->text();
     default:
       return QStringLiteral("<not captioned>");
   }
@@ -152,7 +154,7 @@ void TTestWindow::CaptionsOnTheirControls() {
   QAction* items[] = {form->MenuEnglish, form->MenuGerman, form->MenuFrench};
   for (int language : {1, 2, 0, 0}) {
     items[language]->trigger();  // as a click does: Qt toggles the check first
-    for (int control = 0; control <= int(TControl::kButtonCopy1); ++control) {
+    for (int control = 0; control <= int(TControl::kButtonClose1); ++control) {
       const auto which = static_cast<TControl>(control);
       const std::string_view caption = ign::CaptionOf(which, std::uint8_t(language));
       if (caption.empty()) continue;
@@ -222,6 +224,7 @@ void TTestWindow::StatusBarStaysEmpty() {
   QCoreApplication::sendEvent(form.get(), &tip);
   QVERIFY(form->StatusBar1->currentMessage().isEmpty());
   for (QAction* item : form->findChildren<QAction*>()) QVERIFY(item->statusTip().isEmpty());
+  QVERIFY(!form->ImageWarning1->isVisibleTo(form.get()));
   QVERIFY(!form->LabelStatus1->isVisibleTo(form.get()));
   QVERIFY(!form->ButtonDetails1->isVisibleTo(form.get()));
 }

@@ -69,7 +69,7 @@ std::string MenuText(HMENU menu, UINT item, UINT by) {
   return Utf8(text);
 }
 
-// The simple panel's text: part 0 while the bar is simple.
+// The text of the status bar's one panel.
 std::string StatusText(const TFormHlav& form) {
   wchar_t text[512] = {};
   SendMessageW(form.StatusBar1, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
@@ -143,8 +143,8 @@ TEST(Window, FrameMenusAndControls) {
   EXPECT_EQ(banner.bmWidth, 312);
   EXPECT_EQ(banner.bmHeight, 44);
 
-  // One simple panel, empty; no Details button before a conversion.
-  EXPECT_TRUE(SendMessageW(form.StatusBar1, SB_ISSIMPLE, 0, 0));
+  // One panel, empty; no Details button before a conversion.
+  EXPECT_EQ(SendMessageW(form.StatusBar1, SB_GETPARTS, 0, 0), 1);
   EXPECT_EQ(StatusText(form), "");
   EXPECT_FALSE(Shown(form.ButtonDetails1));
 
@@ -196,6 +196,7 @@ TEST(Window, CaptionsOnTheirControls) {
     EXPECT_EQ(TextOf(form.ButtonDetails1), caption(TControl::kButtonDetails1));
     EXPECT_EQ(TextOf(form.FormReport->Handle), caption(TControl::kFormReport));
     EXPECT_EQ(TextOf(form.FormReport->ButtonCopy1), caption(TControl::kButtonCopy1));
+    EXPECT_EQ(TextOf(form.FormReport->ButtonClose1), caption(TControl::kButtonClose1));
   }
 }
 
@@ -292,11 +293,88 @@ TEST(Window, FileArgument) {
   EXPECT_EQ(Read(folder / "kart-2006.ign"), Recorded("kart-100.ign"));
 }
 
+// The example with "LIMITER" 15000, which wraps to 2200.
+std::string Wrapped() {
+  std::string text = Example("kart-100.ign");
+  return text.replace(text.find("LIMITER       11000"), 19, "LIMITER       15000");
+}
+
+// A key pressed in `control`, through the program's own message loop.
+void PressKey(TFormHlav& form, HWND control, WPARAM key) {
+  MSG message = {control, WM_KEYDOWN, key, 1, 0, {}};
+  if (!form.TranslateKeys(message)) DispatchMessageW(&message);
+  Pump();
+}
+
+// The font of `control`'s text, as the system describes it.
+LOGFONTW FontOf(HWND control) {
+  LOGFONTW font = {};
+  GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+             &font);
+  return font;
+}
+
+// Values changed unexpectedly: the system's warning sign in the status bar,
+// the line in bold; Details a push button. A clean file's line is plain.
+TEST(Window, WarningStandsOut) {
+  for (const bool wrapped : {true, false}) {
+    TSession session;
+    const LONG_PTR kind = GetWindowLongPtrW(session.form->ButtonDetails1, GWL_STYLE);
+    EXPECT_EQ(kind & (BS_TYPEMASK | BS_FLAT), BS_PUSHBUTTON);
+    Write(session.Path("in.ign"), wrapped ? Wrapped() : Example("kart-100.ign"));
+    session.Open(session.Path("in.ign"), session.Path("out.ign"));
+    const HWND bar = session.form->StatusBar1;
+    EXPECT_EQ(SendMessageW(bar, SB_GETICON, 0, 0) != 0, wrapped);
+    EXPECT_EQ(FontOf(bar).lfWeight >= FW_BOLD, wrapped);
+    session.Open(session.Path("missing.ign"), std::nullopt);  // no line, no sign
+    EXPECT_EQ(SendMessageW(bar, SB_GETICON, 0, 0), 0);
+    EXPECT_LT(FontOf(bar).lfWeight, FW_BOLD);
+  }
+}
+
+// In each language the report window opens as wide as its widest line
+// needs, unless the screen is narrower; Escape and Close close it.
+TEST(Window, ReportWindowFitsItsLines) {
+  const std::pair<UINT, HWND TFormReport::*> cases[] = {
+      {TFormHlav::kMenuEnglish, &TFormReport::MemoReport1},
+      {TFormHlav::kMenuGerman, &TFormReport::ButtonCopy1},
+      {TFormHlav::kMenuFrench, nullptr},  // the Close button
+  };
+  for (const auto& [language, escape_from] : cases) {
+    TSession session;
+    session.Command(language);
+    Write(session.Path("in.ign"), Wrapped());
+    session.Open(session.Path("in.ign"), session.Path("out.ign"));
+    TFormReport& report = *session.form->FormReport;
+    session.Command(TFormHlav::kButtonDetails1);
+    ASSERT_TRUE(report.Visible());
+
+    SCROLLINFO across = {sizeof across, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(report.MemoReport1, SB_HORZ, &across);
+    RECT place = {};
+    GetWindowRect(report.Handle, &place);
+    MONITORINFO monitor = {sizeof monitor, {}, {}, 0};
+    GetMonitorInfoW(MonitorFromWindow(report.Handle, MONITOR_DEFAULTTONEAREST), &monitor);
+    const bool whole = across.nMax - across.nMin + 1 <= int(across.nPage);
+    EXPECT_TRUE(whole || place.right - place.left == monitor.rcWork.right - monitor.rcWork.left)
+        << language << ": " << place.right - place.left << " wide, " << across.nMax << " > "
+        << across.nPage;
+    EXPECT_GE(place.left, monitor.rcWork.left);
+    EXPECT_LE(place.right, monitor.rcWork.right);
+
+    if (escape_from != nullptr) {
+      PressKey(*session.form, report.*escape_from, VK_ESCAPE);
+    } else {
+      SendMessageW(report.ButtonClose1, BM_CLICK, 0, 0);
+      Pump();
+    }
+    EXPECT_FALSE(report.Visible()) << language;
+  }
+}
+
 TEST(Window, ReportWindow) {
   TSession session;
-  std::string text = Example("kart-100.ign");
-  text.replace(text.find("LIMITER       11000"), 19, "LIMITER       15000");
-  Write(session.Path("in.ign"), text);
+  Write(session.Path("in.ign"), Wrapped());
   session.Open(session.Path("in.ign"), session.Path("out.ign"));
   TFormReport& report = *session.form->FormReport;
   EXPECT_FALSE(report.Visible());
@@ -310,7 +388,7 @@ TEST(Window, ReportWindow) {
   EXPECT_EQ(shown, session.form->StatusReport.ReportText());
   EXPECT_NE(shown.find("LIMITER[0]"), std::string::npos);
 
-  SendMessageW(report.Handle, WM_COMMAND, 1, 0);  // Copy
+  SendMessageW(report.Handle, WM_COMMAND, TFormReport::kButtonCopy1, 0);
   ASSERT_TRUE(OpenClipboard(nullptr));
   HANDLE copied = GetClipboardData(CF_UNICODETEXT);
   ASSERT_NE(copied, nullptr);

@@ -155,4 +155,15 @@ XsFocus "$main"
 XsKeys alt+d b
 XsWaitExit 15 || XsFail "Datei > Beenden did not end the program"
 Ok "DEUTSCH and a file argument: German caption, straight to the save dialog"
+
+# 5. --help and --version with standard output sent to a file: written
+# there, with LF line ends, and exit status 0; no window.
+for request in --help --version; do
+  status=0
+  "$here/../../../scripts/wine-run.sh" "$prefix" "$program" "$request" >"$XS_DIR/answer" || status=$?
+  [ "$status" = 0 ] || XsFail "$request: exit status $status"
+  head -n 1 "$XS_DIR/answer" | grep -Eq '^(Usage: )?ign-converter ' || XsFail "$request wrote: $(cat "$XS_DIR/answer")"
+  ! grep -q $'\r' "$XS_DIR/answer" || XsFail "$request wrote CR LF"
+done
+Ok "--help and --version written to a file"
 echo "$passed passed, 0 failed"
