@@ -71,4 +71,6 @@ void GuardStandardStreams() {
   }
 }
 
+bool StandardErrorIsTerminal() { return ::isatty(2) == 1; }
+
 }  // namespace ign

@@ -78,4 +78,12 @@ void GuardStandardStreams() {
   }
 }
 
+bool StandardErrorIsTerminal() {
+  // NUL is a character device as a console is, but only a console has a
+  // console mode.
+  DWORD mode = 0;
+  return HasHandle(2) &&
+         ::GetConsoleMode(reinterpret_cast<HANDLE>(::_get_osfhandle(2)), &mode) != 0;
+}
+
 }  // namespace ign
