@@ -83,6 +83,12 @@ std::string SaveFailure(const TSaveResult& result) {
   return {};
 }
 
+// A batch shows how far it is on a terminal, unless its report scrolls there.
+bool ShowsProgress(const TOptions& options) {
+  return options.inputs.size() > 1 && StandardStreamIsTerminal(2) &&
+         (options.report == TReportFormat::kNone || !StandardStreamIsTerminal(1));
+}
+
 // One input, from its reading until what became of it is told.
 struct TFile {
   std::string name;       // as messages show it ("<stdin>" for "-")
@@ -107,8 +113,7 @@ class TBatch {
   explicit TBatch(const TOptions& options)
       : options_(options),
         outputs_(options.inputs.size() > 1 ? TTemporaryKind::kNamed : TTemporaryKind::kUnnamed),
-        progress_(std::cerr, options.inputs.size(),
-                  options.inputs.size() > 1 && StandardErrorIsTerminal(),
+        progress_(std::cerr, options.inputs.size(), ShowsProgress(options),
                   TProgress::TClock::now()) {
     if (options_.report == TReportFormat::kJson) json_.emplace(std::cout);
   }
@@ -137,6 +142,7 @@ class TBatch {
 
   int Finish() {
     Settle();
+    progress_.Clear();
     json_.reset();  // closes the document
     CheckStandardOutput();
     if (options_.inputs.size() > 1) TellSummary();
@@ -232,7 +238,6 @@ class TBatch {
       }
       if (file.waits) ++result;
     }
-    progress_.Clear();
     errno = 0;
     for (const TFile& file : files_) {
       TellFile(file);
@@ -251,8 +256,10 @@ class TBatch {
     not_checked_ += converted && !file.counts.Checked() ? 1 : 0;
 
     if (!converted) {
+      progress_.Clear();
       Complain(file.failed_at, file.error);
     } else if (unexpected && options_.report == TReportFormat::kNone) {
+      progress_.Clear();
       Complain(file.name, UnexpectedText(file.counts, kEnglish) + " " + std::string(kSeeReport));
     }
     // A file that was not converted has nothing to show but that.

@@ -61,8 +61,9 @@ class TInputFile {
 // whose reader has gone fails with EPIPE rather than ending the process.
 void GuardStandardStreams();
 
-// Whether standard error goes to a terminal, where a line may be redrawn.
-bool StandardErrorIsTerminal();
+// Whether the standard stream `descriptor` (1 output, 2 error) goes to a
+// terminal, where a line may be redrawn.
+bool StandardStreamIsTerminal(int descriptor);
 
 // Flushes and closes standard output, as the last thing before exit. Returns
 // false, with the reason where there is one, when any output was lost.

@@ -71,6 +71,6 @@ void GuardStandardStreams() {
   }
 }
 
-bool StandardErrorIsTerminal() { return ::isatty(2) == 1; }
+bool StandardStreamIsTerminal(int descriptor) { return ::isatty(descriptor) == 1; }
 
 }  // namespace ign
