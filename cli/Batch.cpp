@@ -1,17 +1,18 @@
 #include "cli/Batch.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <deque>
 #include <iostream>
-#include <memory>
 #include <new>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "cli/Messages.h"
+#include "cli/Progress.h"
 #include "files/Input.h"
 #include "files/Output.h"
 #include "files/Utf8Path.h"
@@ -30,11 +31,10 @@
 namespace ign {
 namespace {
 
-void Complain(std::string_view file, std::string_view message, std::error_code reason = {}) {
-  std::cerr << kProgramName << ": " << QuoteForTerminal(file) << ": " << message;
-  if (reason) std::cerr << " (" << reason.message() << ')';
-  std::cerr << '\n';
-}
+// Reports wait for their files' outputs; beyond this many bytes of them the
+// outputs are put in place early, so that a batch of long reports stays
+// within bounded memory.
+constexpr std::size_t kMostReportHeld = std::size_t{16} << 20;
 
 std::string_view InputName(const std::string& input) {
   return input == kStandardStream ? kStandardInputName : std::string_view(input);
@@ -45,7 +45,17 @@ std::string TargetOf(const TOptions& options, const std::string& input) {
   return Utf8FromPath(PathFromUtf8(*options.directory) / PathFromUtf8(input).filename());
 }
 
-bool WriteStandardOutput(std::string_view bytes) {
+// A report that stops arriving is told as soon as it is lost, while the
+// system still says why; the close at the end would only know that it was.
+void CheckStandardOutput() {
+  if (std::cout.fail()) {
+    Complain(kStandardOutputName,
+             FailureText(kMsgWriteFileError, {errno, std::generic_category()}));
+  }
+  errno = 0;
+}
+
+bool WriteStandardOutput(std::string_view bytes, std::error_code& reason) {
 #ifdef _WIN32
   // CR LF is already in the bytes; text mode would make it CR CR LF.
   _setmode(_fileno(stdout), _O_BINARY);
@@ -54,192 +64,262 @@ bool WriteStandardOutput(std::string_view bytes) {
   std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   std::cout.flush();
   if (!std::cout.fail()) return true;
-  Complain(kStandardOutputName, kMsgWriteFileError, {errno, std::generic_category()});
+  reason = {errno, std::generic_category()};
   return false;
 }
 
-// Says why a save failed; nothing for a saved file.
-void ComplainAbout(const std::string& target, const TSaveResult& result) {
+// Why a save failed; empty for a saved file.
+std::string SaveFailure(const TSaveResult& result) {
   switch (result.status) {
     case TSaveStatus::kSaved:
       break;
     case TSaveStatus::kExists:
-      Complain(target, kMsgOutputExists);
-      break;
+      return std::string(kMsgOutputExists);
     case TSaveStatus::kOpenError:
-      Complain(target, kMsgOpenFileError, result.reason);
-      break;
+      return FailureText(kMsgOpenFileError, result.reason);
     case TSaveStatus::kWriteError:
-      Complain(target, kMsgWriteFileError, result.reason);
-      break;
+      return FailureText(kMsgWriteFileError, result.reason);
   }
+  return {};
 }
 
-// What the reader found in one input, kept for a report until the output
-// is in place.
-struct TFindings {
-  TReporter reporter;
-  TParameterSet written;
+// A batch shows how far it is on a terminal, unless its report scrolls there.
+bool ShowsProgress(const TOptions& options) {
+  return options.inputs.size() > 1 && StandardStreamIsTerminal(2) &&
+         (options.report == TReportFormat::kNone || !StandardStreamIsTerminal(1));
+}
+
+// One input, from its reading until what became of it is told.
+struct TFile {
+  std::string name;       // as messages show it ("<stdin>" for "-")
+  std::string target;     // where its output goes, once known
+  bool waits = false;     // its output waits in the batch for Commit
+  std::string failed_at;  // the name that `error` is about: the input or the output
+  std::string error;      // what went wrong, "Open file error! (...)"; empty while nothing
+  TReasonCounts counts;   // of what the conversion changed
+  std::string report;     // its rows, text or JSON, without the summary
+
+  void Fail(std::string_view at, std::string text) {
+    failed_at = std::string(at);
+    error = std::move(text);
+  }
 };
 
-// One input whose output may still wait in the batch. `converted` means
-// written, or, for a dry run, that it could have been.
-struct TDone {
-  std::string file;
-  std::string target;
-  bool waits = false;  // for TOutputBatch::Commit
-  bool converted = false;
-  std::size_t unexpected = 0;           // changes beyond the expected ones
-  std::unique_ptr<TFindings> findings;  // with --report, of a matched input
-};
-
-class TRun {
+class TBatch {
  public:
   // Several outputs wait under names of their own, which costs the file
   // system less than as many unnamed files on its orphan list; the signal
   // handlers remove them. One output is never seen before it is whole.
-  explicit TRun(const TOptions& options)
+  explicit TBatch(const TOptions& options)
       : options_(options),
-        batch_(options.inputs.size() > 1 ? TTemporaryKind::kNamed : TTemporaryKind::kUnnamed) {
-    // Each file is reported once its output is in place, so nothing of it is kept.
+        outputs_(options.inputs.size() > 1 ? TTemporaryKind::kNamed : TTemporaryKind::kUnnamed),
+        progress_(std::cerr, options.inputs.size(), ShowsProgress(options),
+                  TProgress::TClock::now()) {
     if (options_.report == TReportFormat::kJson) json_.emplace(std::cout);
   }
 
-  void Convert(const std::string& input) {
-    TDone done;
-    done.file = std::string(InputName(input));
+  // Reads, converts and describes input number `number`, and hands its
+  // output to the batch; what became of it is told once the output is in
+  // place.
+  void Convert(std::size_t number) {
+    const std::string& input = options_.inputs[number];
+    TFile file;
+    file.name = std::string(InputName(input));
     try {
-      ConvertOne(input, done);
+      std::string converted;
+      if (Read(number, file, converted) && !options_.dry_run) Write(input, converted, file);
     } catch (const std::bad_alloc&) {
       // One input too much for the memory must not cost the others.
-      Complain(done.file, std::make_error_code(std::errc::not_enough_memory).message());
-      done.waits = done.converted = false;
-      done.unexpected = 0;
-      done.findings.reset();
+      file = TFile{};
+      file.name = std::string(InputName(input));
+      file.Fail(file.name, std::make_error_code(std::errc::not_enough_memory).message());
     }
-    done_.push_back(std::move(done));
-    // Reports wait for their outputs, in bounded numbers.
-    if (batch_.Pending() == 0 || batch_.Full() || done_.size() >= TOutputBatch::kMostPending) {
-      Flush();
-    }
+    held_ += file.report.size();
+    files_.push_back(std::move(file));
+    if (MustSettle()) Settle();
+    progress_.Step(number + 1, TProgress::TClock::now());
   }
 
   int Finish() {
-    Flush();
+    Settle();
+    progress_.Clear();
     json_.reset();  // closes the document
-    if (!all_converted_) return kExitFailed;
-    return options_.strict && unexpected_ ? kExitStrict : kExitConverted;
+    CheckStandardOutput();
+    if (options_.inputs.size() > 1) TellSummary();
+    if (failed_ > 0) return kExitFailed;
+    return options_.strict && (with_unexpected_ > 0 || not_checked_ > 0) ? kExitStrict
+                                                                         : kExitConverted;
   }
 
  private:
-  // Converts one input as far as its output waiting in the batch.
-  void ConvertOne(const std::string& input, TDone& done) {
-    TInputFile file;
+  // Reads the input and converts it into `converted`, counting and, for a
+  // report, describing what the conversion changed. False when it failed.
+  bool Read(std::size_t number, TFile& file, std::string& converted) {
+    const std::string& input = options_.inputs[number];
+    TInputFile in;
     std::error_code reason;
-    if (!file.Open(input, reason)) {
-      Complain(done.file, kMsgOpenFileError, reason);
-      return;
-    }
-    std::string converted;
-    auto findings = std::make_unique<TFindings>();
-    const bool matched =
-        ConvertFresh(file.Stream(), converted, &findings->reporter, &findings->written);
-    if (file.Failed(reason)) {
-      Complain(done.file, kMsgOpenFileError, reason);
-      return;
-    }
+    const auto cannot_open = [&] {
+      const bool word = std::find(options_.report_words.begin(), options_.report_words.end(),
+                                  number) != options_.report_words.end();
+      file.Fail(file.name,
+                FailureText(kMsgOpenFileError, reason,
+                            word ? "--report=" + input + std::string(kHintReportWord) : ""));
+      return false;
+    };
+    if (!in.Open(input, reason)) return cannot_open();
+    TReporter reporter;
+    TParameterSet written;
+    const bool matched = ConvertFresh(in.Stream(), converted, &reporter, &written);
+    if (in.Failed(reason)) return cannot_open();
     if (!matched) {
       // The one cause that the file's look does not tell: an editor's mark
       // glued to the first key.
-      Complain(done.file, file.Head().substr(0, 3) == kUtf8ByteOrderMark
-                              ? std::string(kMsgUnmatchedIgnVersion) + " (" +
-                                    std::string(kHintByteOrderMark) + ")"
-                              : std::string(kMsgUnmatchedIgnVersion));
-      return;
+      const bool marked = in.Head().substr(0, 3) == kUtf8ByteOrderMark;
+      file.Fail(file.name,
+                FailureText(kMsgUnmatchedIgnVersion, {}, marked ? kHintByteOrderMark : ""));
+      return false;
     }
+    Describe(reporter, written, file);
+    return true;
+  }
+
+  // Counts the changes, and writes the file's rows when a report is asked for.
+  void Describe(const TReporter& reporter, const TParameterSet& written, TFile& file) const {
     if (options_.report == TReportFormat::kNone) {
-      // Only the count is told, so nothing of the findings waits.
-      TReasonCounts counts;
-      findings->reporter.Report(findings->written, counts);
-      done.unexpected = counts.Unexpected();
+      reporter.Report(written, file.counts);
+      return;
+    }
+    std::ostringstream out;
+    const auto rows_to = [&](TChangeSink& rows) {
+      TUnexpectedOnly unexpected(rows);
+      TTeeSink both(file.counts, options_.unexpected_only ? unexpected : rows);
+      reporter.Report(written, both);
+    };
+    if (options_.report == TReportFormat::kText) {
+      TTextRows rows(out, QuoteForTerminal(file.name) + ":");
+      rows_to(rows);
     } else {
-      done.findings = std::move(findings);
+      TJsonChanges changes(out);
+      rows_to(changes);
     }
-    if (options_.dry_run) {
-      done.converted = true;
-      return;
-    }
-    done.target = TargetOf(options_, input);
-    if (done.target == kStandardStream) {
-      done.converted = WriteStandardOutput(converted);
-      return;
-    }
-    const TSaveResult added = batch_.Add(done.target, converted, options_.force);
-    ComplainAbout(done.target, added);
-    done.waits = added.status == TSaveStatus::kSaved;
+    file.report = std::move(out).str();
   }
 
-  // Puts the waiting outputs in place and tells what became of each input.
-  void Flush() {
-    std::vector<TSaveResult> results = batch_.Commit();
-    auto result = results.begin();
-    for (TDone& done : done_) {
-      if (done.waits) {
-        ComplainAbout(done.target, *result);
-        done.converted = result->status == TSaveStatus::kSaved;
-        ++result;
+  // Writes the converted file to standard output, or hands it to the batch.
+  void Write(const std::string& input, std::string_view converted, TFile& file) {
+    file.target = TargetOf(options_, input);
+    if (file.target == kStandardStream) {
+      std::error_code reason;
+      if (!WriteStandardOutput(converted, reason)) {
+        file.Fail(kStandardOutputName, FailureText(kMsgWriteFileError, reason));
       }
-      Tell(done);
+      return;
     }
-    done_.clear();
+    const TSaveResult added = outputs_.Add(file.target, converted, options_.force);
+    file.waits = added.status == TSaveStatus::kSaved;
+    if (!file.waits) file.Fail(file.target, SaveFailure(added));
   }
 
-  void Tell(const TDone& done) {
-    all_converted_ = all_converted_ && done.converted;
-    const std::string shown = QuoteForTerminal(done.file);
-    TReasonCounts counts;
+  // Files are told once their outputs are in place. Those wait to be made
+  // durable together, as long as the batch holds descriptors and reports
+  // within bounds; with nothing waiting there is nothing to wait for.
+  bool MustSettle() const {
+    return outputs_.Pending() == 0 || outputs_.Full() ||
+           files_.size() >= TOutputBatch::kMostPending || held_ >= kMostReportHeld;
+  }
+
+  // Puts the waiting outputs in place and tells what became of each file.
+  void Settle() {
+    const std::vector<TSaveResult> results = outputs_.Commit();
+    auto result = results.begin();
+    for (TFile& file : files_) {
+      if (file.waits && result->status != TSaveStatus::kSaved) {
+        file.Fail(file.target, SaveFailure(*result));
+      }
+      if (file.waits) ++result;
+    }
+    errno = 0;
+    for (const TFile& file : files_) {
+      TellFile(file);
+      CheckStandardOutput();
+    }
+    files_.clear();
+    held_ = 0;
+  }
+
+  // Its message on standard error, its report on standard output.
+  void TellFile(const TFile& file) {
+    const bool converted = file.error.empty();
+    const bool unexpected = converted && file.counts.AnyUnexpected();
+    failed_ += converted ? 0 : 1;
+    with_unexpected_ += unexpected && file.counts.Checked() ? 1 : 0;
+    not_checked_ += converted && !file.counts.Checked() ? 1 : 0;
+
+    if (!converted) {
+      progress_.Clear();
+      Complain(file.failed_at, file.error);
+    } else if (unexpected && options_.report == TReportFormat::kNone) {
+      progress_.Clear();
+      Complain(file.name, UnexpectedText(file.counts, kEnglish) + " " + std::string(kSeeReport));
+    }
+    // A file that was not converted has nothing to show but that.
+    if (options_.unexpected_only && converted && !unexpected) return;
+    const std::string_view rows = converted ? std::string_view(file.report) : std::string_view();
     switch (options_.report) {
+      case TReportFormat::kNone:
+        break;
       case TReportFormat::kText: {
-        TTextRows rows(std::cout, shown + ":");
-        if (done.findings) done.findings->reporter.Report(done.findings->written, rows);
-        rows.Flush();
-        counts = rows.Counts();
-        std::cout << TextSummary(shown, done.converted, !options_.dry_run, counts) << '\n';
+        const TOutcome outcome = !converted         ? TOutcome::kNotConverted
+                                 : options_.dry_run ? TOutcome::kDryRun
+                                                    : TOutcome::kConverted;
+        std::cout << rows << TextSummary(QuoteForTerminal(file.name), outcome, file.counts) << '\n';
         break;
       }
       case TReportFormat::kJson:
-        json_->BeginFile(done.file, done.converted);
-        if (done.findings) {
-          TTeeSink both(*json_, counts);
-          done.findings->reporter.Report(done.findings->written, both);
-        }
-        json_->EndFile();
-        break;
-      case TReportFormat::kNone:
-        if (done.unexpected > 0) {
-          Complain(done.file, std::to_string(done.unexpected) +
-                                  (done.unexpected == 1 ? " value" : " values") +
-                                  " changed unexpectedly (see --report)");
-        }
+        json_->File({file.name, converted, file.error, converted ? &file.counts : nullptr, rows});
         break;
     }
-    unexpected_ = unexpected_ || counts.Unexpected() > 0 || done.unexpected > 0;
+  }
+
+  // One line at the end of a batch that did not go smoothly.
+  void TellSummary() const {
+    if (failed_ == 0 && with_unexpected_ == 0 && not_checked_ == 0) return;
+    std::string line = std::to_string(options_.inputs.size()) + " files:";
+    const char* separator = " ";
+    const auto part = [&](std::size_t count, std::string_view what) {
+      if (count == 0) return;
+      line += separator + std::to_string(count) + " " + std::string(what);
+      separator = ", ";
+    };
+    part(failed_, "failed");
+    part(with_unexpected_, "with unexpected changes");
+    part(not_checked_, "not checked");
+    Tell(line);
   }
 
   const TOptions& options_;
-  TOutputBatch batch_;
-  std::deque<TDone> done_;
+  TOutputBatch outputs_;
+  TProgress progress_;
+  std::vector<TFile> files_;  // converted, not yet told
+  std::size_t held_ = 0;      // bytes of their reports
   std::optional<TJsonReport> json_;
-  bool all_converted_ = true;
-  bool unexpected_ = false;
+  std::size_t failed_ = 0, with_unexpected_ = 0, not_checked_ = 0;
 };
 
 }  // namespace
 
 int RunBatch(const TOptions& options) {
-  TRun run(options);
-  for (const std::string& input : options.inputs) run.Convert(input);
-  return run.Finish();
+  if (options.directory && !options.dry_run) {
+    // Once, rather than a failure for every input.
+    std::error_code reason;
+    if (!MakeFolder(*options.directory, reason)) {
+      Complain(*options.directory, FailureText(kMsgCreateFolderError, reason));
+      return kExitFailed;
+    }
+  }
+  TBatch batch(options);
+  for (std::size_t number = 0; number < options.inputs.size(); ++number) batch.Convert(number);
+  return batch.Finish();
 }
 
 }  // namespace ign

@@ -1,7 +1,6 @@
 #include "cli/Program.h"
 
 #include <exception>
-#include <iostream>
 #include <system_error>
 
 #include "cli/Batch.h"
@@ -20,19 +19,17 @@ int Run(int argc, const char* const* argv) {
   } catch (const std::exception& error) {
     // Only running out of memory outside any one input gets here; the file
     // operations report through error codes.
-    std::cerr << kProgramName << ": " << error.what() << '\n';
+    Tell(error.what());
     return kExitFailed;
   }
 }
 
 // A report, help or version text that did not arrive is a failure, as with
-// every GNU tool.
+// every GNU tool, told as any other failed write.
 int Finish(int status) {
   std::error_code reason;
   if (!CloseStandardOutput(reason)) {
-    std::cerr << kProgramName << ": write error";
-    if (reason) std::cerr << " (" << reason.message() << ')';
-    std::cerr << '\n';
+    Complain(kStandardOutputName, FailureText(kMsgWriteFileError, reason));
     return kExitFailed;
   }
   return status;

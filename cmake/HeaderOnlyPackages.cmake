@@ -1,10 +1,10 @@
 # A cross build finds packages only in the target's tree, where Debian puts no
-# CLI11 and no nlohmann-json. Both are headers alone, the same for every
-# target: their folders are copied from the host into the build folder and
-# announced by a small package file each, so that find_package() works as in
-# a native build while the host's /usr/include never reaches the compiler.
-# Where the target's tree has the packages (MSYS2, vcpkg), those are used.
-set(IGN_HOST_INCLUDE_DIR /usr/include CACHE PATH "Where the host keeps CLI11's and nlohmann-json's headers")
+# nlohmann-json. It is headers alone, the same for every target: its folder
+# is copied from the host into the build folder and announced by a small
+# package file, so that find_package() works as in a native build while the
+# host's /usr/include never reaches the compiler. Where the target's tree has
+# the package (MSYS2, vcpkg), that is used.
+set(IGN_HOST_INCLUDE_DIR /usr/include CACHE PATH "Where the host keeps nlohmann-json's headers")
 
 function(ign_stage_header_package package target folder)
   find_package(${package} CONFIG QUIET)
@@ -26,5 +26,4 @@ function(ign_stage_header_package package target folder)
   set(${package}_DIR ${stage}/${package} CACHE PATH "Staged header-only package" FORCE)
 endfunction()
 
-ign_stage_header_package(CLI11 CLI11::CLI11 CLI)
 ign_stage_header_package(nlohmann_json nlohmann_json::nlohmann_json nlohmann)

@@ -61,6 +61,10 @@ class TInputFile {
 // whose reader has gone fails with EPIPE rather than ending the process.
 void GuardStandardStreams();
 
+// Whether the standard stream `descriptor` (1 output, 2 error) goes to a
+// terminal, where a line may be redrawn.
+bool StandardStreamIsTerminal(int descriptor);
+
 // Flushes and closes standard output, as the last thing before exit. Returns
 // false, with the reason where there is one, when any output was lost.
 bool CloseStandardOutput(std::error_code& reason);

@@ -71,4 +71,6 @@ void GuardStandardStreams() {
   }
 }
 
+bool StandardStreamIsTerminal(int descriptor) { return ::isatty(descriptor) == 1; }
+
 }  // namespace ign

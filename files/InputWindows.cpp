@@ -78,4 +78,12 @@ void GuardStandardStreams() {
   }
 }
 
+bool StandardStreamIsTerminal(int descriptor) {
+  // NUL is a character device as a console is, but only a console has a
+  // console mode.
+  DWORD mode = 0;
+  return HasHandle(descriptor) &&
+         ::GetConsoleMode(reinterpret_cast<HANDLE>(::_get_osfhandle(descriptor)), &mode) != 0;
+}
+
 }  // namespace ign

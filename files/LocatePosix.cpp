@@ -192,9 +192,11 @@ TLocation Locate(const std::string& target, bool replace, TFolders& folders) {
       if (errno != ENOENT) return fail(Failure(TSaveStatus::kOpenError, LastError()));
       return at;
     }
-    // Anything of that name counts, a link to nothing too.
-    if (links == 0 && !replace) return fail(Failure(TSaveStatus::kExists));
+    // A folder is no file to replace, -f or not: saying so beats saying it
+    // exists.
     if (S_ISDIR(status.st_mode)) return fail(Failure(std::errc::is_a_directory));
+    // Anything else of that name counts, a link to nothing too.
+    if (links == 0 && !replace) return fail(Failure(TSaveStatus::kExists));
     // Renaming over a pipe or a device would replace the node rather than
     // write into it, which is never what was asked for.
     if (!S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {

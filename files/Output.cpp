@@ -1,5 +1,9 @@
 #include "files/Output.h"
 
+#include <filesystem>
+
+#include "files/Utf8Path.h"
+
 namespace ign {
 namespace {
 
@@ -31,6 +35,24 @@ TSaveResult SaveFile(const std::string& target, std::string_view bytes, bool rep
   const TSaveResult added = batch.Add(target, bytes, replace);
   if (added.status != TSaveStatus::kSaved) return added;
   return batch.Commit().front();
+}
+
+bool MakeFolder(const std::string& name, std::error_code& reason) {
+  reason.clear();
+  std::filesystem::path path;
+  try {
+    path = PathFromUtf8(name);
+  } catch (const std::system_error&) {
+    // Bytes that are no UTF-8, which no Windows name can hold.
+    reason = std::make_error_code(std::errc::illegal_byte_sequence);
+    return false;
+  }
+  if (std::filesystem::create_directory(path, reason)) return true;
+  if (reason && reason != std::errc::file_exists) return false;
+  reason.clear();
+  if (std::filesystem::is_directory(path, reason)) return true;
+  if (!reason) reason = std::make_error_code(std::errc::not_a_directory);
+  return false;
 }
 
 }  // namespace ign

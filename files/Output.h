@@ -97,6 +97,11 @@ class TOutputBatch {
 // A batch of one file.
 TSaveResult SaveFile(const std::string& target, std::string_view bytes, bool replace);
 
+// Makes the folder `name` unless it is there (a link to a folder will do);
+// its parent must be. Returns false, with the reason, when there is no
+// folder of that name afterwards.
+bool MakeFolder(const std::string& name, std::error_code& reason);
+
 }  // namespace ign
 
 template <>

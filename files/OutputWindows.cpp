@@ -173,7 +173,12 @@ TSaveResult Locate(const std::string& target, bool replace, TPending& file) {
     }
     attributes = 0;
   } else {
-    // Anything of that name counts, a link too.
+    // A folder is no file to replace, -f or not: saying so beats saying it
+    // exists.
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      return Failure(TSaveStatus::kOpenError, {EISDIR, std::generic_category()});
+    }
+    // Anything else of that name counts, a link too.
     if (!replace) return Failure(TSaveStatus::kExists);
     // Only privileged users may make links on Windows; they are followed as
     // on POSIX systems, so that the link stays and the file it names is

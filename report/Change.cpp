@@ -1,5 +1,7 @@
 #include "report/Change.h"
 
+#include "texts/Texts.h"
+
 namespace ign {
 namespace {
 
@@ -9,30 +11,26 @@ constexpr std::array<std::string_view, kReasonCount> kCodes = {
     "not-checked", "adjusted",      "dropped",
 };
 
-constexpr TReasonTexts kEnglish = {
-    "out of range, wrapped",
-    "not a multiple of the step, rounded down",
-    "no number here, previous value used",
-    "file ends inside the key, previous value used",
-    "key missing, value kept from before the file",
-    "key given again, overridden by line",
-    "before the version key, ignored",
-    "no key, skipped",
-    "file over 1 MiB, converted without checking its values",
-    "expected, the version-2006 adjustment",
-    "expected, version 2006 has no such row",
+// In the order of TReason.
+constexpr std::array<TText, kReasonCount> kMeanings = {
+    TText::kWrappedMeans,       TText::kRoundedMeans,      TText::kNotANumberMeans,
+    TText::kEndOfFileMeans,     TText::kMissingKeyMeans,   TText::kDuplicateKeyMeans,
+    TText::kBeforeVersionMeans, TText::kUnknownTokenMeans, TText::kNotCheckedMeans,
+    TText::kAdjustedMeans,      TText::kDroppedMeans,
 };
 
 }  // namespace
 
 std::string_view ReasonCode(TReason reason) { return kCodes[static_cast<std::size_t>(reason)]; }
 
-const TReasonTexts& EnglishReasonTexts() { return kEnglish; }
+std::string_view ReasonMeaning(TReason reason, std::uint8_t language) {
+  return TextOf(kMeanings[static_cast<std::size_t>(reason)], language);
+}
 
-std::size_t TReasonCounts::Unexpected() const {
+std::size_t TReasonCounts::Of(TReasonKind kind) const {
   std::size_t count = 0;
   for (std::size_t r = 0; r < kReasonCount; ++r) {
-    if (!IsExpected(static_cast<TReason>(r))) count += counts_[r];
+    if (KindOf(static_cast<TReason>(r)) == kind) count += counts_[r];
   }
   return count;
 }

@@ -27,18 +27,39 @@ enum class TReason : std::uint8_t {
 };
 inline constexpr std::size_t kReasonCount = static_cast<std::size_t>(TReason::kDropped) + 1;
 
-// The code scripts see ("wrapped", "not-a-number", ...).
+// The code scripts see ("wrapped", "not-a-number", ...), alike in every
+// language.
 std::string_view ReasonCode(TReason reason);
 
-// What each reason means, for people, in the order of TReason. The text of
-// kDuplicateKey is followed by the number of the line that wins.
-using TReasonTexts = std::array<std::string_view, kReasonCount>;
-const TReasonTexts& EnglishReasonTexts();
+// What `reason` means, for people, in `language` (a TLanguage value). The
+// text of kDuplicateKey is followed by the number of the line that wins.
+std::string_view ReasonMeaning(TReason reason, std::uint8_t language);
+
+// How a change counts. A value is one element of a key that reaches version
+// 2006 other than the file says; a skipped word is text of the file that the
+// conversion passes over: a token that is no key, a key before the version,
+// or an occurrence of a key that a later one overrides (one word, its key,
+// for the whole occurrence, as for a key before the version).
+enum class TReasonKind : std::uint8_t { kValue, kSkippedWord, kNotChecked, kExpected };
+
+constexpr TReasonKind KindOf(TReason reason) {
+  switch (reason) {
+    case TReason::kDuplicateKey:
+    case TReason::kBeforeVersion:
+    case TReason::kUnknownToken:
+      return TReasonKind::kSkippedWord;
+    case TReason::kNotChecked:
+      return TReasonKind::kNotChecked;
+    case TReason::kAdjusted:
+    case TReason::kDropped:
+      return TReasonKind::kExpected;
+    default:
+      return TReasonKind::kValue;
+  }
+}
 
 // Changes that every version-2005 file goes through by design.
-constexpr bool IsExpected(TReason reason) {
-  return reason == TReason::kAdjusted || reason == TReason::kDropped;
-}
+constexpr bool IsExpected(TReason reason) { return KindOf(reason) == TReasonKind::kExpected; }
 
 struct TChange {
   std::size_t line = 0;             // 1-based; 0 for a missing key
@@ -72,12 +93,32 @@ class TTeeSink final : public TChangeSink {
   TChangeSink& second_;
 };
 
+// Hands on only the changes that are not expected.
+class TUnexpectedOnly final : public TChangeSink {
+ public:
+  explicit TUnexpectedOnly(TChangeSink& next) : next_(next) {}
+  void Add(const TChange& change) override {
+    if (!IsExpected(change.reason)) next_.Add(change);
+  }
+
+ private:
+  TChangeSink& next_;
+};
+
 // Counts changes by reason, and keeps nothing else.
 class TReasonCounts : public TChangeSink {
  public:
   void Add(const TChange& change) override { ++counts_[static_cast<std::size_t>(change.reason)]; }
   std::size_t Of(TReason reason) const { return counts_[static_cast<std::size_t>(reason)]; }
-  std::size_t Unexpected() const;
+  std::size_t Of(TReasonKind kind) const;
+  // Values changed unexpectedly.
+  std::size_t Values() const { return Of(TReasonKind::kValue); }
+  // Words of the file that the conversion passed over.
+  std::size_t SkippedWords() const { return Of(TReasonKind::kSkippedWord); }
+  // False for an input too long to be looked at value by value.
+  bool Checked() const { return Of(TReason::kNotChecked) == 0; }
+  // Anything but the expected changes: what --strict fails on.
+  bool AnyUnexpected() const { return Values() > 0 || SkippedWords() > 0 || !Checked(); }
 
  private:
   std::array<std::size_t, kReasonCount> counts_{};

@@ -35,20 +35,28 @@ TJsonReport::TJsonReport(std::ostream& out) : out_(out) { out_ << "{\"files\": [
 
 TJsonReport::~TJsonReport() { out_ << (first_file_ ? "]}\n" : "\n]}\n") << std::flush; }
 
-void TJsonReport::BeginFile(std::string_view file, bool converted) {
-  out_ << (first_file_ ? "\n  " : ",\n  ") << "{\"file\": " << Quoted(file);
+void TJsonReport::File(const TJsonFile& entry) {
+  out_ << (first_file_ ? "\n  " : ",\n  ") << "{\"file\": " << Quoted(entry.file);
+  first_file_ = false;
   // Two names that differ only where they are no UTF-8 look the same above.
-  if (const std::string hex = HexUnlessUtf8(file); !hex.empty()) {
+  if (const std::string hex = HexUnlessUtf8(entry.file); !hex.empty()) {
     out_ << ", \"file_hex\": \"" << hex << '"';
   }
-  out_ << ", \"converted\": " << (converted ? "true" : "false") << ", \"changes\": [";
-  first_file_ = false;
-  first_change_ = true;
+  out_ << ", \"converted\": " << (entry.converted ? "true" : "false");
+  if (!entry.converted) out_ << ", \"error\": " << Quoted(entry.error);
+  if (entry.counts != nullptr) {
+    out_ << ", \"checked\": " << (entry.counts->Checked() ? "true" : "false");
+    if (entry.counts->Checked()) {
+      out_ << ", \"unexpected\": " << entry.counts->Values()
+           << ", \"skipped\": " << entry.counts->SkippedWords();
+    }
+  }
+  out_ << ", \"changes\": [" << entry.changes << (entry.changes.empty() ? "]}" : "\n  ]}");
 }
 
-void TJsonReport::Add(const TChange& change) {
-  out_ << (first_change_ ? "\n    {" : ",\n    {");
-  first_change_ = false;
+void TJsonChanges::Add(const TChange& change) {
+  out_ << (first_ ? "\n    {" : ",\n    {");
+  first_ = false;
   if (change.line != 0) out_ << "\"line\": " << change.line << ", ";
   if (!change.key.empty()) out_ << "\"key\": " << Quoted(change.key) << ", ";
   if (change.index) {
@@ -62,7 +70,5 @@ void TJsonReport::Add(const TChange& change) {
   if (change.to) out_ << "\"to\": \"" << *change.to << "\", ";
   out_ << "\"reason\": \"" << ReasonCode(change.reason) << "\"}";
 }
-
-void TJsonReport::EndFile() { out_ << (first_change_ ? "]}" : "\n  ]}"); }
 
 }  // namespace ign

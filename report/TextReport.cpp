@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "report/Terminal.h"
+#include "texts/Texts.h"
 
 namespace ign {
 namespace {
@@ -15,8 +16,9 @@ std::string Element(const TChange& change, unsigned index) {
   return std::to_string(index / kMapColumns) + "," + std::to_string(index % kMapColumns);
 }
 
-std::string What(const TChange& change, unsigned last_index) {
-  if (change.reason == TReason::kNotChecked) return "(whole file)";
+std::string What(const TChange& change, unsigned last_index, std::uint8_t language) {
+  if (change.reason == TReason::kNotChecked)
+    return std::string(TextOf(TText::kWholeFile, language));
   if (change.key.empty()) return "\"" + QuoteForTerminal(change.from.value_or("")) + "\"";
   const std::string key(change.key);
   if (!change.index) return key;
@@ -41,10 +43,21 @@ void Note(std::vector<std::string>& shown, bool& alike, std::size_t& count, std:
   ++count;
 }
 
+// "no value changed unexpectedly", "1 value ...", "3 values ...".
+std::string ValuesText(std::size_t values, std::uint8_t language) {
+  if (values == 0) return std::string(TextOf(TText::kNoValueChanged, language));
+  if (values == 1) return std::string(TextOf(TText::kOneValueChanged, language));
+  return CountedText(TText::kValuesChanged, values, language);
+}
+
+std::string WordsText(std::size_t words, std::uint8_t language) {
+  return CountedText(words == 1 ? TText::kOneWordSkipped : TText::kWordsSkipped, words, language);
+}
+
 }  // namespace
 
-TTextRows::TTextRows(std::ostream& out, std::string heading, const TReasonTexts& texts)
-    : out_(out), heading_(std::move(heading)), texts_(texts) {}
+TTextRows::TTextRows(std::ostream& out, std::string heading, std::uint8_t language)
+    : out_(out), heading_(std::move(heading)), language_(language) {}
 
 TTextRows::~TTextRows() { Flush(); }
 
@@ -57,7 +70,6 @@ bool TTextRows::Continues(const TChange& next) const {
 }
 
 void TTextRows::Add(const TChange& change) {
-  counts_.Add(change);
   if (row_ && Continues(change)) {
     row_->last_index = *change.index;
   } else {
@@ -92,40 +104,58 @@ void TTextRows::Print(const TRow& row) {
     }
   }
   std::string explanation = std::string(ReasonCode(change.reason)) + ": ";
-  explanation += texts_[static_cast<std::size_t>(change.reason)];
+  explanation += ReasonMeaning(change.reason, language_);
   if (change.reason == TReason::kDuplicateKey) {
     explanation += " " + std::to_string(change.overridden_by);
   }
   out_ << "  " << std::setw(5) << (change.line != 0 ? std::to_string(change.line) : "-") << "  "
-       << std::left << std::setw(18) << What(change, row.last_index) << ' ' << std::setw(24)
-       << values << ' ' << std::right << explanation << '\n';
+       << std::left << std::setw(18) << What(change, row.last_index, language_) << ' '
+       << std::setw(24) << values << ' ' << std::right << explanation << '\n';
 }
 
-std::string TextSummary(std::string_view file, bool converted, bool written,
-                        const TReasonCounts& counts) {
+std::string UnexpectedText(const TReasonCounts& counts, std::uint8_t language) {
+  if (!counts.Checked()) return std::string(TextOf(TText::kNotChecked, language));
+  std::string text = ValuesText(counts.Values(), language);
+  if (counts.SkippedWords() > 0) text += ", " + WordsText(counts.SkippedWords(), language);
+  return text;
+}
+
+std::string TextSummary(std::string_view file, TOutcome outcome, const TReasonCounts& counts,
+                        std::uint8_t language) {
   std::ostringstream out;
   out << file << ": ";
-  if (!converted) {
-    out << "not converted";
+  if (outcome == TOutcome::kNotConverted) {
+    out << TextOf(TText::kNotConverted, language);
     return out.str();
   }
-  out << (written ? "converted" : "converted (dry run, nothing written)") << "; ";
-  const std::size_t unexpected = counts.Unexpected();
-  if (unexpected == 0) {
-    out << "no unexpected changes";
-  } else {
-    out << unexpected << (unexpected == 1 ? " unexpected change (" : " unexpected changes (");
-    const char* separator = "";
+  out << TextOf(outcome == TOutcome::kConverted ? TText::kConverted : TText::kConvertedDryRun,
+                language)
+      << "; ";
+  if (!counts.Checked()) {
+    out << TextOf(TText::kNotChecked, language);
+    return out.str();
+  }
+  // Each count with its reasons, by code: "3 values changed unexpectedly
+  // (2 wrapped, 1 rounded)".
+  const auto by_code = [&](TReasonKind kind) {
+    const char* separator = " (";
     for (std::size_t r = 0; r < kReasonCount; ++r) {
       const auto reason = static_cast<TReason>(r);
-      if (counts.Of(reason) == 0 || IsExpected(reason)) continue;
+      if (counts.Of(reason) == 0 || KindOf(reason) != kind) continue;
       out << separator << counts.Of(reason) << ' ' << ReasonCode(reason);
       separator = ", ";
     }
     out << ')';
+  };
+  out << ValuesText(counts.Values(), language);
+  if (counts.Values() > 0) by_code(TReasonKind::kValue);
+  if (counts.SkippedWords() > 0) {
+    out << "; " << WordsText(counts.SkippedWords(), language);
+    by_code(TReasonKind::kSkippedWord);
   }
-  out << "; expected: " << counts.Of(TReason::kAdjusted) << " adjusted, "
-      << counts.Of(TReason::kDropped) << " dropped";
+  out << "; " << TextOf(TText::kExpected, language) << ' ' << counts.Of(TReason::kAdjusted) << ' '
+      << ReasonCode(TReason::kAdjusted) << ", " << counts.Of(TReason::kDropped) << ' '
+      << ReasonCode(TReason::kDropped);
   return out.str();
 }
 

@@ -9,21 +9,21 @@
 #include <vector>
 
 #include "report/Change.h"
+#include "texts/TextRow.h"
 
 namespace ign {
 
 // Prints rows as changes arrive; keeps only the row being built.
 class TTextRows final : public TChangeSink {
  public:
-  // `heading` is printed once before the first row, when there is one.
-  TTextRows(std::ostream& out, std::string heading,
-            const TReasonTexts& texts = EnglishReasonTexts());
+  // `heading` is printed once before the first row, when there is one. The
+  // rows' words are in `language`, a TLanguage value; the codes are not.
+  TTextRows(std::ostream& out, std::string heading, std::uint8_t language = kEnglish);
   ~TTextRows() override;
 
   void Add(const TChange& change) override;
   // Prints the row being built. Called by the destructor too.
   void Flush();
-  const TReasonCounts& Counts() const { return counts_; }
 
  private:
   struct TRow {
@@ -38,15 +38,27 @@ class TTextRows final : public TChangeSink {
 
   std::ostream& out_;
   std::string heading_;
-  TReasonTexts texts_;
+  std::uint8_t language_;
   std::optional<TRow> row_;
-  TReasonCounts counts_;
 };
 
-// The summary line of one file, without line end: "FILE: not converted", or
-// "FILE: converted; N unexpected changes (...); expected: A adjusted, D
-// dropped". `written` is false for a dry run.
-std::string TextSummary(std::string_view file, bool converted, bool written,
-                        const TReasonCounts& counts);
+enum class TOutcome : std::uint8_t {
+  kConverted,
+  kDryRun,        // converted, but nothing written
+  kNotConverted,  // failed
+};
+
+// The summary line of one file, without line end, in `language`: "FILE: not
+// converted"; "FILE: converted; N values changed unexpectedly (codes); M
+// words skipped (codes); expected: A adjusted, D dropped", the middle parts
+// only where there are any ("no value changed unexpectedly" where neither);
+// or "FILE: converted; not checked: file over 1 MiB".
+std::string TextSummary(std::string_view file, TOutcome outcome, const TReasonCounts& counts,
+                        std::uint8_t language = kEnglish);
+
+// What is unexpected, in a few words of `language`: "3 values changed
+// unexpectedly, 2 words skipped", "no value changed unexpectedly", or "not
+// checked: file over 1 MiB".
+std::string UnexpectedText(const TReasonCounts& counts, std::uint8_t language);
 
 }  // namespace ign

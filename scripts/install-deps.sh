@@ -13,13 +13,12 @@
 set -eu
 
 # The programs: compiler and build tools, Qt 6 Widgets and its translations of
-# Qt's own dialog buttons, libjpeg for the banner, CLI11 for ign-convert's
-# options, nlohmann-json for its JSON report.
+# Qt's own dialog buttons, libjpeg for the banner, nlohmann-json for
+# ign-convert's JSON report.
 PROGRAMS="
 cmake ninja-build g++ make pkg-config
 qt6-base-dev qt6-translations-l10n
 libjpeg-dev
-libcli11-dev
 nlohmann-json3-dev
 "
 
@@ -48,7 +47,7 @@ strace acl
 
 # The Windows build: the MinGW-w64 cross compiler with POSIX threads (for
 # std::thread in GoogleTest), GoogleTest's sources to build it for Windows,
-# the header-only CLI11 and nlohmann-json, and Wine to run the tests. Only the
+# the header-only nlohmann-json, and Wine to run the tests. Only the
 # 64-bit Wine is needed; "wine" brings the wine command itself, fonts-wine the
 # faces of its dialogs and window captions.
 # - nsis (makensis) builds the installer;
@@ -59,7 +58,7 @@ WINDOWS="
 cmake ninja-build make
 g++-mingw-w64-x86-64-posix
 googletest
-libcli11-dev nlohmann-json3-dev
+nlohmann-json3-dev
 wine64 wine fonts-wine
 nsis
 xvfb xauth xdotool x11-apps imagemagick tesseract-ocr

@@ -23,6 +23,14 @@ const std::string kKart = Example("kart-100.ign");
 const std::string kEnduro = Example("enduro-250.ign");
 const std::string kTwoStroke = Example("two-stroke-125.ign");
 
+// An example with one value that wraps, in `folder`.
+std::string WrappedKart(const TTempFolder& folder) {
+  std::string text = ReadBytes(kKart);
+  WriteBytes(folder / "wrapped.ign",
+             text.replace(text.find("BIKE              7"), 19, "BIKE            300"));
+  return folder / "wrapped.ign";
+}
+
 // What the converter made of an example on its own, for comparisons.
 std::string Converted(const std::string& input) {
   const TRunResult run = RunConvert({input, "-o", "-"});
@@ -53,31 +61,79 @@ TEST(ConvertCommand, HelpAndVersionGoToStandardOutput) {
   EXPECT_NE(RunConvert({"--help"}).out.find("-d DIR INPUT..."), std::string::npos);
 }
 
+// Usage errors in the program's own words, as GNU tools word them.
 TEST(ConvertCommand, UsageErrorsExitWithTwoAndWriteNothing) {
   TTempFolder folder;
   const std::string out = folder / "out.ign";
-  const std::vector<std::vector<std::string>> cases = {
-      {},
-      {kKart},                                              // neither -o nor -d
-      {kKart, "-o", out, "-d", folder / ""},                // both
-      {kKart, kEnduro, "-o", out},                          // -o takes one input
-      {"-o", out},                                          // no input
-      {"-d", folder / "", "-"},                             // standard input has no name
-      {"-d", folder / "", kKart, folder / "kart-100.ign"},  // one name twice
-      {kKart, "-o", out, "--no-such-option"},
-      {kKart, "-o"},
-      {kKart, "-o", ""},  // not the current folder, nor no file
-      {"-d", "", kKart},
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{}, "no input file given"},
+      {{kKart}, "give -o OUTPUT or -d DIR"},
+      {{kKart, "-o", out, "-d", folder / ""}, "-o and -d cannot be used together"},
+      {{kKart, kEnduro, "-o", out}, "-o takes one input; use -d DIR for several"},
+      {{"-o", out}, "no input file given"},
+      {{"-d", folder / "", "-"}, "standard input can only be converted with -o"},
+      {{"-d", folder / "", kKart, folder / "kart-100.ign"},
+       kKart + " and " + (folder / "kart-100.ign") + " would both be written to " +
+           Utf8FromPath(folder.Path() / "kart-100.ign")},
+      {{kKart, "-o", out, "--no-such-option"}, "unrecognized option '--no-such-option'"},
+      {{kKart, "-o", out, "--no=1"}, "unrecognized option '--no=1'"},
+      {{kKart, "-xo", out}, "invalid option -- 'x'"},
+      {{kKart, "-o"}, "option requires an argument -- 'o'"},
+      {{kKart, "--output"}, "option '--output' requires an argument"},
+      {{kKart, "-o", ""}, "-o needs a file name"},  // not the current folder, nor no file
+      {{"-d", "", kKart}, "-d needs a folder name"},
+      {{"--dry-run=no", kKart, "-o", out}, "option '--dry-run' doesn't allow an argument"},
+      {{"--force=yes", kKart, "-o", out}, "option '--force' doesn't allow an argument"},
+      {{"--d", kKart}, "option '--d' is ambiguous; possibilities: '--directory' '--dry-run'"},
+      {{"--report=xml", "--dry-run", kKart},
+       "invalid argument 'xml' for '--report'; valid arguments are 'text' and 'json'"},
+      {{"--unexpected-only", kKart, "-o", out}, "--unexpected-only needs --report or --dry-run"},
+      {{"--report", kKart, "-o", "-"},
+       "the report and the converted file cannot both go to standard output"},
   };
-  for (const auto& args : cases) {
+  for (const auto& [args, problem] : cases) {
     const TRunResult run = RunConvert(args);
     const std::string shown = ::testing::PrintToString(args);
     EXPECT_EQ(run.status, 2) << shown;
     EXPECT_EQ(run.out, "") << shown;
-    EXPECT_EQ(run.err.rfind("ign-convert: ", 0), 0u) << shown << run.err;
-    EXPECT_NE(run.err.find("--help"), std::string::npos) << shown;
+    EXPECT_EQ(run.err,
+              "ign-convert: " + problem + "\nTry 'ign-convert --help' for more information.\n")
+        << shown;
     EXPECT_EQ(folder.Names(), Names{}) << shown;
   }
+}
+
+// Options anywhere, bundled, abbreviated, with their values glued or apart;
+// "--" ends them.
+TEST(ConvertCommand, OptionsAsGnuToolsTakeThem) {
+  TTempFolder folder;
+  WriteBytes(folder / "-f", ReadBytes(kKart));
+  const std::vector<std::string> cases[] = {
+      {"-fo", folder / "out.ign", kKart},
+      {"-fo" + (folder / "out.ign"), kKart},
+      {kKart, "--out=" + (folder / "out.ign"), "--for"},
+      {"--force", "--output", folder / "out.ign", "--", folder / "-f"},
+  };
+  for (const auto& args : cases) {
+    const TRunResult run = RunConvert(args);
+    EXPECT_EQ(run.status, 0) << ::testing::PrintToString(args) << run.err;
+    EXPECT_EQ(ReadBytes(folder / "out.ign"), Converted(kKart));
+  }
+}
+
+// "--report json" reads a file named json, as GNU tools take an optional
+// value only after "="; when there is none, the message says what was meant.
+TEST(ConvertCommand, ReportWithASpaceReadsAFile) {
+  TTempFolder folder;
+  const TRunResult run = RunConvert({"--report", "json", "-d", folder / "out"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "ign-convert: json: Open file error! (No such file or directory; --report=json was "
+            "probably meant)\n");
+  EXPECT_EQ(run.out, "json: not converted\n");
+  // The hint is for that word after that option only.
+  EXPECT_EQ(RunConvert({"--report=text", "json", "-d", folder / "out"}).err,
+            "ign-convert: json: Open file error! (No such file or directory)\n");
 }
 
 TEST(ConvertCommand, InputsThatFailAreNamedAndLeaveNoOutput) {
@@ -144,14 +200,18 @@ TEST(ConvertCommand, OutputsThatCannotBeCreatedAreNamed) {
       {folder / "file.ign/", "Not a directory"},
       {folder / (std::string(300, 'n') + ".ign"), "File name too long"},
   };
-  for (const auto& [out, reason] : cases) {
-    const TRunResult run = RunConvert({kKart, "-f", "-o", out});
-    EXPECT_EQ(run.status, 1) << out;
-    EXPECT_EQ(run.err, "ign-convert: " + out + ": Open file error! (" + reason + ")\n");
+  // A folder is no file to replace, -f or not: the message says so alone,
+  // and no count of changes follows it.
+  for (const char* force : {"-f", "--strict"}) {
+    for (const auto& [out, reason] : cases) {
+      const TRunResult run = RunConvert({WrappedKart(folder), force, "-o", out});
+      EXPECT_EQ(run.status, 1) << out;
+      EXPECT_EQ(run.err, "ign-convert: " + out + ": Open file error! (" + reason + ")\n");
+    }
   }
   EXPECT_TRUE(fs::is_directory(folder / "taken"));
   EXPECT_EQ(ReadBytes(folder / "file.ign"), "keep me");
-  EXPECT_EQ(folder.Names(), (Names{"file.ign", "taken"}));
+  EXPECT_EQ(folder.Names(), (Names{"file.ign", "taken", "wrapped.ign"}));
 }
 
 TEST(ConvertCommand, StandardInputAndOutputCarryTheSameBytesAsFiles) {
@@ -174,14 +234,37 @@ TEST(ConvertCommand, FolderBatchConvertsTheGoodInputsWhenOneFails) {
   const std::string missing = folder / "missing.ign";
   const TRunResult run = RunConvert({"-d", folder / "out", kKart, missing, kEnduro, kTwoStroke});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err,
-            "ign-convert: " + missing + ": Open file error! (No such file or directory)\n");
+  EXPECT_EQ(run.err, "ign-convert: " + missing +
+                         ": Open file error! (No such file or directory)\n"
+                         "ign-convert: 4 files: 1 failed\n");
   const fs::path out = folder.Path() / "out";
   EXPECT_EQ(ReadBytes(out / "kart-100.ign"), Converted(kKart));
   EXPECT_EQ(ReadBytes(out / "enduro-250.ign"), Converted(kEnduro));
   EXPECT_EQ(ReadBytes(out / "two-stroke-125.ign"), Converted(kTwoStroke));
   EXPECT_FALSE(fs::exists(out / "missing.ign"));
   EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 3);
+}
+
+// -d makes its folder when it is missing; when it cannot, one message says
+// why and nothing is converted.
+TEST(ConvertCommand, FolderBatchMakesItsFolderOnce) {
+  TTempFolder folder;
+  WriteBytes(folder / "file", "keep me");
+  ASSERT_EQ(RunConvert({"-d", folder / "new", kKart, kEnduro}).status, 0);
+  EXPECT_EQ(ReadBytes(fs::path(folder / "new") / "kart-100.ign"), Converted(kKart));
+  const std::pair<std::string, std::string> cases[] = {
+      {folder / "no/such", "No such file or directory"},  // its parent is not made
+      {folder / "file", "Not a directory"},
+  };
+  for (const auto& [directory, reason] : cases) {
+    const TRunResult run = RunConvert({"--report", "-d", directory, kKart, kEnduro});
+    EXPECT_EQ(run.status, 1) << directory;
+    EXPECT_EQ(run.out, "") << directory;
+    EXPECT_EQ(run.err, "ign-convert: " + directory + ": Create folder error! (" + reason + ")\n");
+  }
+  // A dry run writes nothing and makes nothing.
+  EXPECT_EQ(RunConvert({"--dry-run", "-d", folder / "dry", kKart}).status, 0);
+  EXPECT_EQ(folder.Names(), (Names{"file", "new"}));
 }
 
 // The window keeps one set across conversions; the command line must not, or
@@ -250,7 +333,8 @@ TEST(ConvertCommand, BatchWritesNoFileTwiceThroughALink) {
       RunConvert({"-f", "-d", folder / "out", folder / "in/a.ign", folder / "in/b.ign"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "ign-convert: " + b +
-                         ": Open file error! (an earlier input is written to the same file)\n");
+                         ": Open file error! (an earlier input is written to the same file)\n"
+                         "ign-convert: 2 files: 1 failed\n");
   EXPECT_EQ(ReadBytes(folder.Path() / "out" / "a.ign"), Converted(kKart));
 }
 
@@ -343,7 +427,8 @@ TEST(ConvertCommand, OutputThatAnotherProgramReadsIsReplacedOnlyWhereTheSystemAl
   EXPECT_EQ(folder.Names(), Names{"out.ign"});
 }
 
-// Standard output: what did not arrive is a failure, whatever printed it.
+// Standard output: what did not arrive is a failure, whatever printed it,
+// told once, as any failed write is.
 TEST(StandardOutput, LostOutputFailsWithWriteError) {
   if (!kHasPosixShell)
     GTEST_SKIP() << "needs a POSIX shell to send standard output to /dev/full or close it";
@@ -355,12 +440,19 @@ TEST(StandardOutput, LostOutputFailsWithWriteError) {
       {"--report", kKart, "-f", "-o", "/dev/null/x"},
       {kKart, "-o", "-"},
   };
-  for (const char* redirect : {">/dev/full", ">&-"}) {
+  const std::pair<const char*, const char*> redirects[] = {
+      {">/dev/full", "No space left on device"},
+      {">&-", "Bad file descriptor"},
+  };
+  for (const auto& [redirect, reason] : redirects) {
     for (const auto& args : cases) {
       const std::string shown = redirect + ::testing::PrintToString(args);
       const TRunResult run = RunConvertInShell(std::string("exec \"$0\" \"$@\" ") + redirect, args);
       EXPECT_EQ(run.status, 1) << shown;
-      EXPECT_NE(run.err.find("ign-convert: write error"), std::string::npos) << shown << run.err;
+      const std::string lost =
+          std::string("ign-convert: <stdout>: Write file error! (") + reason + ")\n";
+      EXPECT_TRUE(run.err.ends_with(lost)) << shown << run.err;
+      EXPECT_EQ(run.err.find("<stdout>"), run.err.rfind("<stdout>")) << shown << run.err;
     }
   }
 }

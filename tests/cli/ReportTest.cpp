@@ -1,6 +1,6 @@
-// The conversion report as ign-convert gives it: where it goes, what it does
-// to the exit status, and the one line a file with unexpected changes gets
-// without it.
+// The conversion report as ign-convert gives it: its words, where it goes,
+// what it does to the exit status, and the one line a file with unexpected
+// changes gets without it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,26 +16,95 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(Report, OneLinePerFileWithUnexpectedChangesWithoutReport) {
+// The example with one value changed: "BIKE" 300 wraps.
+std::string WrappedKart() {
+  std::string text = ReadBytes(Example("kart-100.ign"));
+  return text.replace(text.find("BIKE              7"), 19, "BIKE            300");
+}
+
+// Without --report, each file with anything unexpected gets one line, in
+// the order of the inputs whatever became of each, and the batch one line
+// at its end; values, skipped words and unchecked files are counted apart.
+TEST(Report, OneLinePerFileInInputOrderWithoutReport) {
   TTempFolder folder;
-  // All keys but one value as in a clean example: "BIKE" 300 wraps.
-  std::string one = ReadBytes(Example("kart-100.ign"));
-  one.replace(one.find("BIKE              7"), 19, "BIKE            300");
-  WriteBytes(folder / "one.ign", one);
-  WriteBytes(folder / "engine.ign", "ZANTROVA_KEY 37 LIMITER 15000 12790 9000");
-  fs::create_directory(folder / "out");
-  const TRunResult run = RunConvert(
-      {"-d", folder / "out", folder / "one.ign", folder / "engine.ign", Example("kart-100.ign")});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "");
-  const std::string lines[] = {
-      "ign-convert: " + (folder / "one.ign") + ": 1 value changed unexpectedly (see --report)\n",
-      "ign-convert: " + (folder / "engine.ign") + ": ",
-      " values changed unexpectedly (see --report)\n",
+  const std::pair<std::string, std::string> inputs[] = {
+      {"one.ign", WrappedKart()},
+      {"missing.ign", ""},
+      {"words.ign", ReadBytes(Example("kart-100.ign")) + "FOO 1\n"},
+      {"clean.ign", ReadBytes(Example("kart-100.ign"))},
+      {"both.ign", WrappedKart() + "LIMITER 15000 12790 9000\n"},
+      {"long.ign", "ZANTROVA_KEY 37\n" + std::string(2 << 20, ' ')},
   };
-  for (const std::string& line : lines) EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
-  EXPECT_EQ(run.err.find("kart-100.ign"), std::string::npos) << "a clean file says nothing";
+  std::vector<std::string> args = {"-d", folder / "out"};
+  for (const auto& [name, text] : inputs) {
+    if (name != "missing.ign") WriteBytes(folder / name, text);
+    args.push_back(folder / name);
+  }
+  const TRunResult run = RunConvert(args);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  const auto line = [&](const char* name, const char* text) {
+    return "ign-convert: " + (folder / name) + ": " + text + "\n";
+  };
+  EXPECT_EQ(run.err,
+            line("one.ign", "1 value changed unexpectedly (see --report)") +
+                line("missing.ign", "Open file error! (No such file or directory)") +
+                line("words.ign", "no value changed unexpectedly, 2 words skipped (see --report)") +
+                line("both.ign", "3 values changed unexpectedly, 1 word skipped (see --report)") +
+                line("long.ign", "not checked: file over 1 MiB (see --report)") +
+                "ign-convert: 6 files: 1 failed, 3 with unexpected changes, 1 not checked\n");
   EXPECT_EQ(ReadBytes(fs::path(folder / "out") / "one.ign").size(), 12844u);
+}
+
+// The report of the troubled input is the one the report's tests keep, word
+// for word, as text and as JSON.
+TEST(Report, TextAndJsonAsRecorded) {
+  TTempFolder folder;
+  WriteBytes(folder / "troubled.ign", kTroubled);
+  const auto golden = [](const char* name) { return ReadBytes(fs::path(IGN_GOLDEN_DIR) / name); };
+  // The recorded reports name the files without their folder.
+  const auto unfolded = [&](std::string text, const std::string& escaped_folder) {
+    for (std::size_t at; (at = text.find(escaped_folder)) != std::string::npos;) {
+      text.erase(at, escaped_folder.size());
+    }
+    return text;
+  };
+  TRunResult run = RunConvert({"--report", folder / "troubled.ign", "-o", folder / "out.ign"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(unfolded(run.out, folder / ""), golden("troubled.txt"));
+
+  run = RunConvert(
+      {"--report=json", "-d", folder / "out", folder / "troubled.ign", folder / "missing.ign"});
+  EXPECT_EQ(run.status, 1);
+  const std::string quoted = nlohmann::json(folder / "").dump();
+  EXPECT_EQ(unfolded(run.out, quoted.substr(1, quoted.size() - 2)), golden("troubled.json"));
+}
+
+// --unexpected-only leaves out the expected changes and the files with
+// nothing else, in text and in JSON; the counts stay whole.
+TEST(Report, UnexpectedOnly) {
+  TTempFolder folder;
+  WriteBytes(folder / "troubled.ign", kTroubled);
+  const std::vector<std::string> clean = {Example("kart-100.ign"), Example("enduro-250.ign"),
+                                          Example("two-stroke-125.ign")};
+  for (const char* report : {"--report", "--report=json"}) {
+    std::vector<std::string> args = {"--dry-run", report, "--unexpected-only"};
+    args.insert(args.end(), clean.begin(), clean.end());
+    TRunResult run = RunConvert(args);
+    EXPECT_EQ(run.status, 0) << report << run.err;
+    EXPECT_EQ(run.out, std::string(report) == "--report" ? "" : "{\"files\": []}\n") << report;
+
+    args.push_back(folder / "troubled.ign");
+    run = RunConvert(args);
+    EXPECT_EQ(run.out.find("kart-100"), std::string::npos) << report;
+    EXPECT_EQ(run.out.find("adjusted: "), std::string::npos) << report;
+    EXPECT_EQ(run.out.find("\"adjusted\""), std::string::npos) << report;
+    EXPECT_NE(run.out.find("wrapped"), std::string::npos) << report;
+  }
+  const TRunResult text = RunConvert({"--dry-run", "--unexpected-only", folder / "troubled.ign"});
+  EXPECT_NE(text.out.find("; expected: 3 adjusted, 15 dropped\n"), std::string::npos);
+  EXPECT_EQ(RunConvert({"--unexpected-only", "-d", folder / "", folder / "troubled.ign"}).status,
+            2);
 }
 
 TEST(Report, StrictExitsWithThreeAndStillWritesUnlessDryRun) {

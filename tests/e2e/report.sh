@@ -39,13 +39,15 @@ details=$(XsWaitDialog '^Conversion report$' 10) || XsFail "Details brought no r
 XsKeys alt+c
 report=""
 deadline=$((SECONDS + 10))
-# The row of the wrapped value; the wording of the lines around it is the
-# Qt tests' and the pictures' to check.
+# The row of the wrapped value, then the summary line as ign-convert
+# --report prints it.
 until printf '%s\n' "$report" | grep -Eq '^ +4  LIMITER\[0\] +15000 -> 2200 +wrapped: '; do
   [ $SECONDS -lt $deadline ] || XsFail "no row for the wrapped value copied: '$report'"
   sleep 0.2
   report=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
 done
+printf '%s\n' "$report" | grep -q '/wrapped\.ign: converted; 1 value changed unexpectedly (1 wrapped); expected: ' ||
+  XsFail "summary line not as expected: $report"
 echo "ok: the details tell the wrapped value"
 
 XsFocus "$details"

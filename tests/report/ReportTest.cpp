@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -150,80 +151,137 @@ TEST(Report, OneSetAcrossConversionsTellsWhatItCarries) {
   EXPECT_EQ(Find(collected.changes, 0, "MODE", 0, TReason::kMissingKey), nullptr);
 }
 
-TEST(Report, TextMergesRowsAndSumsUp) {
+// The text report of the troubled input as ign-convert --report and the
+// window print it, in `language`.
+std::string TroubledText(std::uint8_t language) {
+  TReporter reporter;
+  TParameterSet written;
+  std::string file;
+  EXPECT_TRUE(ConvertFresh(kTroubled, file, &reporter, &written));
   std::ostringstream out;
   TReasonCounts counts;
   {
-    TTextRows rows(out, "in.ign:");
-    TReporter reporter;
-    TParameterSet written;
-    std::string file;
-    ConvertFresh(kTroubled, file, &reporter, &written);
-    reporter.Report(written, rows);
-    rows.Flush();
-    counts = rows.Counts();
+    TTextRows rows(out, "troubled.ign:", language);
+    TTeeSink both(rows, counts);
+    reporter.Report(written, both);
   }
-  out << TextSummary("in.ign", true, false, counts) << '\n';
-  const std::string expected_rows[] = {
-      "in.ign:\n      1  BIKE",
-      "before-version: ",
-      "      3  LIMITER",
-      "duplicate-key: key given again, overridden by line 7\n",
-      "      4  \"FOO\"",
-      "      5  IGN_1[0,2]..[9,14] x -> 8",
-      "      7  LIMITER[0]         15000 -> 2200",
-      "     10  ALARM[0..1]        5000 420 -> 4600 20",
-      "     11  END[2..14]         -> 2",
-      "      -  TPS[0..1]          -> 0 2500",
-      "      -  RPM_IGN_1[0..14]   -> 0 ",  // alike values once
-      "in.ign: converted (dry run, nothing written); ",
-      " unexpected changes (3 wrapped, 2 rounded, 148 not-a-number, 13 end-of-file, ",
-      " missing-key, 1 duplicate-key, 1 before-version, 3 unknown-token); "
-      "expected: 3 adjusted, 15 dropped\n",
-  };
-  for (const std::string& row : expected_rows) {
-    EXPECT_NE(out.str().find(row), std::string::npos) << row << "\n" << out.str();
-  }
-  EXPECT_EQ(TextSummary("a.ign", false, true, TReasonCounts()), "a.ign: not converted");
-
-  // Other languages bring their own explanations; the codes stay.
-  TReasonTexts texts = EnglishReasonTexts();
-  texts[static_cast<std::size_t>(TReason::kWrapped)] = "hors limites";
-  std::ostringstream french;
-  {
-    TTextRows rows(french, "", texts);
-    TChange change;
-    change.line = 2;
-    change.key = "BIKE";
-    change.index = 0;
-    change.reason = TReason::kWrapped;
-    rows.Add(change);
-  }
-  EXPECT_NE(french.str().find("wrapped: hors limites"), std::string::npos) << french.str();
+  out << TextSummary("troubled.ign", TOutcome::kConverted, counts, language) << '\n';
+  return out.str();
 }
 
-TEST(Report, JsonIsWrittenFileByFile) {
+// The JSON report of the troubled input, converted, and of a file that failed.
+std::string TroubledJson() {
+  TReporter reporter;
+  TParameterSet written;
+  std::string file;
+  EXPECT_TRUE(ConvertFresh(kTroubled, file, &reporter, &written));
+  std::ostringstream changes;
+  TReasonCounts counts;
+  TJsonChanges json_changes(changes);
+  TTeeSink both(json_changes, counts);
+  reporter.Report(written, both);
   std::ostringstream out;
   {
     TJsonReport report(out);
-    report.BeginFile("troubled.ign", true);
-    TReporter reporter;
-    TParameterSet written;
-    std::string file;
-    ConvertFresh(kTroubled, file, &reporter, &written);
-    reporter.Report(written, report);
-    report.EndFile();
-    const std::string before_second = out.str();
-    report.BeginFile("bad\xff\".ign", false);
-    report.EndFile();
-    EXPECT_EQ(out.str().find(before_second), 0u) << "the first file is out before the second";
+    report.File({"troubled.ign", true, {}, &counts, changes.str()});
+    report.File(
+        {"missing.ign", false, "Open file error! (No such file or directory)", nullptr, {}});
   }
-  const json document = json::parse(out.str());
+  return out.str();
+}
+
+// Every word of the report, in every language and form, against the files
+// in tests/report/golden, so that a change to any of them shows as a diff.
+// After an intended change, write them anew with
+//   IGN_UPDATE_GOLDEN=1 build/bin/report_test --gtest_filter='Golden.*'
+// and read the diff before committing it.
+TEST(Golden, TroubledInputInEveryFormAndLanguage) {
+  const std::pair<const char*, std::string> forms[] = {
+      {"troubled.txt", TroubledText(kEnglish)},
+      {"troubled.de.txt", TroubledText(kGerman)},
+      {"troubled.fr.txt", TroubledText(kFrench)},
+      {"troubled.json", TroubledJson()},
+  };
+  const bool update = std::getenv("IGN_UPDATE_GOLDEN") != nullptr;
+  for (const auto& [name, text] : forms) {
+    const std::string path = std::string(IGN_GOLDEN_DIR) + "/" + name;
+    if (update) {
+      std::ofstream(path, std::ios::binary) << text;
+      continue;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream golden;
+    golden << in.rdbuf();
+    EXPECT_EQ(text, golden.str()) << name << ": if the change is meant, IGN_UPDATE_GOLDEN=1 "
+                                  << "build/bin/report_test --gtest_filter='Golden.*'";
+  }
+  // The codes are the same in every language; the words are not.
+  for (const std::string& text : {forms[1].second, forms[2].second}) {
+    EXPECT_NE(text.find(" wrapped: "), std::string::npos);
+    EXPECT_EQ(text.find("out of range"), std::string::npos);
+    EXPECT_EQ(text.find("; expected: "), std::string::npos);
+  }
+}
+
+// Values, skipped words and an unchecked file are told apart, in every
+// place that counts them.
+TEST(Summary, CountsValuesAndSkippedWordsApart) {
+  using R = TReason;
+  struct TCase {
+    std::vector<R> changes;
+    TOutcome outcome;
+    const char* summary;     // after "f.ign: "
+    const char* unexpected;  // as the command's message and the status line say it
+  };
+  const TCase cases[] = {
+      {{R::kAdjusted, R::kDropped, R::kDropped},
+       TOutcome::kConverted,
+       "converted; no value changed unexpectedly; expected: 1 adjusted, 2 dropped",
+       "no value changed unexpectedly"},
+      {{R::kWrapped, R::kMissingKey, R::kMissingKey, R::kUnknownToken, R::kUnknownToken,
+        R::kUnknownToken},
+       TOutcome::kConverted,
+       "converted; 3 values changed unexpectedly (1 wrapped, 2 missing-key); 3 words skipped "
+       "(3 unknown-token); expected: 0 adjusted, 0 dropped",
+       "3 values changed unexpectedly, 3 words skipped"},
+      {{R::kDuplicateKey, R::kBeforeVersion},
+       TOutcome::kDryRun,
+       "converted (dry run, nothing written); no value changed unexpectedly; 2 words skipped "
+       "(1 duplicate-key, 1 before-version); expected: 0 adjusted, 0 dropped",
+       "no value changed unexpectedly, 2 words skipped"},
+      {{R::kRounded, R::kUnknownToken},
+       TOutcome::kConverted,
+       "converted; 1 value changed unexpectedly (1 rounded); 1 word skipped (1 unknown-token); "
+       "expected: 0 adjusted, 0 dropped",
+       "1 value changed unexpectedly, 1 word skipped"},
+      {{R::kNotChecked},
+       TOutcome::kConverted,
+       "converted; not checked: file over 1 MiB",
+       "not checked: file over 1 MiB"},
+      {{}, TOutcome::kNotConverted, "not converted", "no value changed unexpectedly"},
+  };
+  for (const TCase& c : cases) {
+    TReasonCounts counts;
+    for (R reason : c.changes) {
+      TChange change;
+      change.reason = reason;
+      counts.Add(change);
+    }
+    EXPECT_EQ(TextSummary("f.ign", c.outcome, counts), std::string("f.ign: ") + c.summary);
+    EXPECT_EQ(UnexpectedText(counts, kEnglish), c.unexpected);
+    EXPECT_EQ(counts.AnyUnexpected(), std::string(c.unexpected) != "no value changed unexpectedly");
+  }
+}
+
+TEST(Json, FilesWithTheirOutcomeAndChanges) {
+  const nlohmann::json document = nlohmann::json::parse(TroubledJson());
   ASSERT_EQ(document.size(), 1u);
   ASSERT_EQ(document["files"].size(), 2u);
-  EXPECT_EQ(document["files"][1]["converted"], false);
-  EXPECT_EQ(document["files"][1]["changes"].size(), 0u);
-  EXPECT_EQ(document["files"][1]["file"], "bad\xEF\xBF\xBD\".ign");
+  const json& failed = document["files"][1];
+  EXPECT_EQ(failed["converted"], false);
+  EXPECT_EQ(failed["error"], "Open file error! (No such file or directory)");
+  EXPECT_FALSE(failed.contains("unexpected"));
+  EXPECT_EQ(failed["changes"].size(), 0u);
 
   const std::set<std::string> fields = {"line",   "key",  "index", "row",
                                         "column", "from", "to",    "reason"};
@@ -241,6 +299,26 @@ TEST(Report, JsonIsWrittenFileByFile) {
       EXPECT_TRUE(change["to"].is_string());
     }
   }
+
+  // Each file is out before the next; names that are no UTF-8 come whole in
+  // "file_hex"; an unchecked file has no counts; no file, no entry.
+  std::ostringstream out;
+  {
+    TJsonReport report(out);
+    TReasonCounts unchecked;
+    TChange change;
+    change.reason = TReason::kNotChecked;
+    unchecked.Add(change);
+    report.File({"big.ign", true, {}, &unchecked, {}});
+    const std::string before_second = out.str();
+    report.File({"bad\xff\".ign", false, "Unmatched version of *.ign file!", nullptr, {}});
+    EXPECT_EQ(out.str().find(before_second), 0u);
+  }
+  const json files = json::parse(out.str())["files"];
+  EXPECT_EQ(files[0]["checked"], false);
+  EXPECT_FALSE(files[0].contains("unexpected"));
+  EXPECT_EQ(files[1]["file"], "bad\xEF\xBF\xBD\".ign");
+  EXPECT_EQ(files[1]["file_hex"], "626164ff222e69676e");
   std::ostringstream empty;
   { TJsonReport report(empty); }
   EXPECT_EQ(json::parse(empty.str()), json::parse(R"({"files": []})"));
@@ -256,7 +334,7 @@ TEST(Report, ExamplesChangeOnlyAsExpected) {
       EXPECT_TRUE(IsExpected(change.reason)) << name << " " << change.key;
       counts.Add(change);
     }
-    EXPECT_EQ(counts.Unexpected(), 0u) << name;
+    EXPECT_FALSE(counts.AnyUnexpected()) << name;
     EXPECT_EQ(counts.Of(TReason::kDropped), 30u) << name;  // "REF_FREK" and "KNOCK_CA"
   }
 }

@@ -1,58 +1,45 @@
 #include "ui/core/Jazyk1.h"
 
+#include "texts/Texts.h"
 #include "ui/core/Hlav.h"
 #include "ui/core/Jazyk2.h"
-#include "ui/core/Jazyk3.h"
 #include "ui/core/Language.h"
-#include "ui/core/TextRow.h"
 
 namespace ign {
 namespace {
 
 struct TCaption {
   TControl control;
-  TTextRow text;
+  TText text;
 };
 
-constexpr TTextRow kFileLabel{"File:", "Datei:", "Fichier:"};
-
-// In the order they are set. The French window caption and "Converted to"
-// are the English texts on purpose: the product has always shown them so.
+// In the order they are set: the window, its menus and fixed labels, then
+// the words of the report.
 constexpr TCaption kCaptions[] = {
-    {TControl::kFormHlav,
-     {"Converter *.ign file Version 2005 to Version 2006",
-      "Verwandlung *.ign Version 2005 zu Version 2006",
-      "Converter *.ign file Version 2005 to Version 2006"}},
-    {TControl::kMenuFile, {"&File", "&Datei", "&Fichier"}},
-    {TControl::kMenuOpen, {"&Open", "&Öffnen", "&Ouvrir"}},
-    {TControl::kMenuExit, {"E&xit", "&Beenden", "&Sortir"}},
-    {TControl::kMenuLanguage, {"&Language", "&Sprache", "&Langue"}},
-    {TControl::kMenuEnglish, {"&English", "&Englisch", "&Englais"}},
-    {TControl::kMenuGerman, {"&German", "&Deutsch", "&Allemand"}},
-    {TControl::kMenuFrench, {"&French", "&Französisch", "&Francais"}},
-    {TControl::kLabelFile1, kFileLabel},
-    {TControl::kLabelFile4, kFileLabel},
-    {TControl::kLabelFile3, {"Converted to", "verändert in", "Converted to"}},
-    {TControl::kButtonClose1, {"C&lose", "&Schließen", "&Fermer"}},
+    {TControl::kFormHlav, TText::kFormHlav},
+    {TControl::kMenuFile, TText::kMenuFile},
+    {TControl::kMenuOpen, TText::kMenuOpen},
+    {TControl::kMenuExit, TText::kMenuExit},
+    {TControl::kMenuLanguage, TText::kMenuLanguage},
+    {TControl::kMenuEnglish, TText::kMenuEnglish},
+    {TControl::kMenuGerman, TText::kMenuGerman},
+    {TControl::kMenuFrench, TText::kMenuFrench},
+    {TControl::kLabelFile1, TText::kLabelFile},
+    {TControl::kLabelFile4, TText::kLabelFile},
+    {TControl::kLabelFile3, TText::kLabelFile3},
+    {TControl::kButtonDetails1, TText::kButtonDetails1},
+    {TControl::kFormReport, TText::kFormReport},
+    {TControl::kButtonCopy1, TText::kButtonCopy1},
+    {TControl::kButtonClose1, TText::kButtonClose1},
 };
 
 }  // namespace
 
 std::string_view CaptionOf(TControl control, std::uint8_t language) {
   for (const TCaption& caption : kCaptions) {
-    if (caption.control == control) return caption.text.In(language);
+    if (caption.control == control) return TextOf(caption.text, language);
   }
-  const TReportTexts report = ReportTextsIn(language);
-  switch (control) {
-    case TControl::kButtonDetails1:
-      return report.details;
-    case TControl::kFormReport:
-      return report.window_caption;
-    case TControl::kButtonCopy1:
-      return report.copy;
-    default:
-      return {};
-  }
+  return {};
 }
 
 void ApplyLanguage(TFormHlavBase& form) {
@@ -64,11 +51,7 @@ void ApplyLanguage(TFormHlavBase& form) {
   form.SetChecked(TControl::kMenuFrench, language == kFrench);
 
   for (const TCaption& caption : kCaptions) {
-    form.SetCaption(caption.control, caption.text.In(language));
-  }
-  for (TControl control :
-       {TControl::kButtonDetails1, TControl::kFormReport, TControl::kButtonCopy1}) {
-    form.SetCaption(control, CaptionOf(control, language));
+    form.SetCaption(caption.control, TextOf(caption.text, language));
   }
   form.ShowStatus(form.StatusReport.Line());
   LoadMessageTexts(form);

@@ -1,25 +1,23 @@
 #include "ui/core/Jazyk2.h"
 
+#include "texts/Texts.h"
 #include "ui/core/Hlav.h"
 #include "ui/core/Language.h"
-#include "ui/core/TextRow.h"
 
 namespace ign {
 namespace {
 
-// In the order of TMessage. The German and French wording is the product's
-// own, spelling included.
-constexpr TTextRow kMessages[] = {
-    {"Open file error!", "Fehler beim öffnen der Datei!", "Erreur ouvertur fichier!"},
-    {"Unmatched version of *.ign file!", "Datendatei *.ign ist nicht kompatiebel!",
-     "Programme du fichier non compatible avec programme PC!"},
-    {"Write file error!", "Fehler beim Schreiben der Datei!", "Erreur écriture fichier!"},
+// In the order of TMessage.
+constexpr TText kMessages[] = {
+    TText::kMsgOpenFileError,
+    TText::kMsgUnmatchedIgnVersion,
+    TText::kMsgWriteFileError,
 };
 
 }  // namespace
 
 std::string_view MessageIn(TMessage message, std::uint8_t language) {
-  return kMessages[static_cast<std::size_t>(message)].In(language);
+  return TextOf(kMessages[static_cast<std::size_t>(message)], language);
 }
 
 void LoadMessageTexts(TFormHlavBase& form) {

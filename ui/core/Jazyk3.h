@@ -1,28 +1,16 @@
-// The texts of the conversion report in the window: the status line, the
-// report window's words and the reasons' explanations, in one language.
+// The status line after a conversion, in one language.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "report/Change.h"
 
 namespace ign {
 
-struct TReportTexts {
-  std::string_view none, one, many;  // the status line; `many` holds %1 for the count
-  std::string_view details;          // the status bar's button
-  std::string_view window_caption;   // of the report window
-  std::string_view copy;             // its button that copies the report
-  TReasonTexts reasons;              // in the order of TReason
-
-  // "Converted. No value changed unexpectedly." and its counted forms.
-  std::string StatusLine(std::size_t unexpected) const;
-};
-
-// The texts of `language`, a TLanguage value.
-TReportTexts ReportTextsIn(std::uint8_t language);
+// "Converted. No value changed unexpectedly." and its other forms: how many
+// values changed unexpectedly and how many words were skipped, or that the
+// file was not checked. `language` is a TLanguage value.
+std::string StatusLine(const TReasonCounts& counts, std::uint8_t language);
 
 }  // namespace ign

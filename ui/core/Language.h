@@ -4,10 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
-namespace ign {
+#include "texts/TextRow.h"
 
-enum TLanguage : std::uint8_t { kEnglish = 0, kGerman = 1, kFrench = 2 };
-inline constexpr std::uint8_t kLanguageCount = 3;
+namespace ign {
 
 // The current interface language, a TLanguage value. Every run starts in
 // English; nothing stores the choice.

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "report/Reporter.h"
+#include "report/Terminal.h"
 #include "report/TextReport.h"
 #include "ui/core/Jazyk3.h"
 #include "ui/core/Language.h"
@@ -24,8 +25,10 @@ class TCollected final : public TChangeSink {
 void TStatusReport::Record(const std::string& input_name, const TReporter& reporter,
                            const TParameterSet& written) {
   changes_.clear();
+  counts_ = {};
   TCollected collected(changes_);
-  reporter.Report(written, collected);
+  TTeeSink both(collected, counts_);
+  reporter.Report(written, both);
   input_name_ = input_name;
   recorded_ = true;
 }
@@ -35,28 +38,27 @@ void TStatusReport::Clear() {
   input_name_.clear();
   changes_.clear();
   changes_.shrink_to_fit();
-}
-
-std::size_t TStatusReport::Unexpected() const {
-  TReasonCounts counts;
-  for (const TChange& change : changes_) counts.Add(change);
-  return counts.Unexpected();
+  counts_ = {};
 }
 
 std::string TStatusReport::Line() const {
   if (!recorded_) return {};
-  return ReportTextsIn(LanguageIndex).StatusLine(Unexpected());
+  return StatusLine(counts_, LanguageIndex);
 }
+
+bool TStatusReport::Warns() const { return recorded_ && counts_.AnyUnexpected(); }
 
 std::string TStatusReport::ReportText() const {
   if (!recorded_) return {};
-  const TReportTexts texts = ReportTextsIn(LanguageIndex);
+  // Word for word what ign-convert --report prints for the file.
+  const std::string shown = QuoteForTerminal(input_name_);
   std::ostringstream out;
   {
-    TTextRows rows(out, input_name_ + ":", texts.reasons);
+    TTextRows rows(out, shown + ":", LanguageIndex);
     for (const TChange& change : changes_) rows.Add(change);
   }
-  return out.str() + texts.StatusLine(Unexpected()) + '\n';
+  out << TextSummary(shown, TOutcome::kConverted, counts_, LanguageIndex) << '\n';
+  return out.str();
 }
 
 }  // namespace ign

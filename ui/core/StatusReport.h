@@ -1,5 +1,6 @@
 // What the window says after a conversion: one line, how many values changed
-// unexpectedly, and the whole report of the last conversion behind it.
+// unexpectedly and how many words were skipped, and the whole report of the
+// last conversion behind it.
 #pragma once
 
 #include <string>
@@ -26,17 +27,17 @@ class TStatusReport {
   std::string Line() const;
   // Whether the line tells of values changed unexpectedly, so that the
   // window shows it as a warning.
-  bool Warns() const { return recorded_ && Unexpected() > 0; }
-  // The report as the report window shows it, in the current language, as
-  // UTF-8 where the file name is; empty when there is nothing to tell.
+  bool Warns() const;
+  // The report as the report window shows it: what ign-convert --report
+  // prints for the file, in the current language, as UTF-8 where the file
+  // name is; empty when there is nothing to tell.
   std::string ReportText() const;
 
  private:
-  std::size_t Unexpected() const;
-
   bool recorded_ = false;
   std::string input_name_;
   std::vector<TChange> changes_;
+  TReasonCounts counts_;
 };
 
 }  // namespace ign

@@ -220,8 +220,8 @@ void TTestConversion::StatusLineAndReportWindow() {
   QCOMPARE(text.toStdString(), session.form->StatusReport.ReportText());
   // An open report follows the language.
   session.form->MenuEnglish->trigger();
-  QVERIFY(details.MemoReport1->toPlainText().endsWith(
-      QStringLiteral("Converted. 1 value changed unexpectedly.\n")));
+  QVERIFY(details.MemoReport1->toPlainText().endsWith(QStringLiteral(
+      "; 1 value changed unexpectedly (1 wrapped); expected: 45 adjusted, 30 dropped\n")));
 
   QGuiApplication::clipboard()->clear();
   QTest::mouseClick(details.ButtonCopy1, Qt::LeftButton);

@@ -1,16 +1,17 @@
-// One interface text in every language the window offers, as UTF-8.
+// One text in every language the window offers, as UTF-8.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
-#include "ui/core/Language.h"
-
 namespace ign {
 
+enum TLanguage : std::uint8_t { kEnglish = 0, kGerman = 1, kFrench = 2 };
+inline constexpr std::uint8_t kLanguageCount = 3;
+
 // A row takes exactly one string per language: a row written with a missing
-// translation does not compile, so no caption can come out blank.
+// translation does not compile, so no text can come out blank.
 class TTextRow {
  public:
   constexpr TTextRow(std::string_view english, std::string_view german, std::string_view french)
