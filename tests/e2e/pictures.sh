@@ -47,8 +47,11 @@ for picture in "$@"; do
   name=${picture%:status}
   committed=$docs/$name.png
   [ -f "$committed" ] || XsFail "no $committed"
-  mkdir -p "$work/$name"
-  "$scripts/screenshot.sh" --recipe "$name" "$work/$name.png" "$program" "$work/$name"
+  # As long a name as the pictures' /tmp/engines: the report window is as
+  # wide as its widest line, which holds the file's name.
+  folder=$(mktemp -d /tmp/eXXXXXX)
+  "$scripts/screenshot.sh" --recipe "$name" "$work/$name.png" "$program" "$folder"
+  rm -rf "$folder"
   [ "$(Size "$committed")" = "$(Size "$work/$name.png")" ] ||
     XsFail "$name.png is $(Size "$committed"), the window now $(Size "$work/$name.png"): scripts/screenshot.sh --readme"
   if [ "$picture" != "$name" ]; then
