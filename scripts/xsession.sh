@@ -10,6 +10,15 @@ XS_PID=""
 
 XsFail() {
   echo "FAIL: $*" >&2
+  # What the program under test said, and whether it still runs, tell a
+  # program that could not start from one that was only slow.
+  if [ -n "${XS_DIR:-}" ] && [ -s "$XS_DIR/program.log" ]; then
+    echo "--- the program's output:" >&2
+    tail -n 20 "$XS_DIR/program.log" >&2
+  fi
+  if [ -n "${XS_PID:-}" ] && ! kill -0 "$XS_PID" 2>/dev/null; then
+    echo "--- the program has ended" >&2
+  fi
   exit 1
 }
 
