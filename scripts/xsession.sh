@@ -92,6 +92,18 @@ XsWaitWindow() {
   return 1
 }
 
+# Waits up to SECONDS until COMMAND... succeeds; fails the test with WHAT
+# when it does not. The window writes a file after its save dialog has gone,
+# so a file is checked by waiting for it, never at once.
+XsWaitFor() {
+  local deadline=$((SECONDS + $1)) what=$2
+  shift 2
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || XsFail "$what"
+    sleep 0.1
+  done
+}
+
 # Waits until no visible window has TEXT in its name.
 XsWaitGone() {
   local text=$1 deadline=$((SECONDS + ${2:-10}))

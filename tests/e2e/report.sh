@@ -28,7 +28,7 @@ XsKeys ctrl+a
 XsType "$work/wrapped-2006.ign"
 XsKeys Return
 XsWaitGone '^Save As$' 10 || XsFail "the save dialog stayed open"
-[ -f "$work/wrapped-2006.ign" ] || XsFail "nothing written"
+XsWaitFor 10 "nothing written" test -f "$work/wrapped-2006.ign"
 echo "ok: converted a file with a wrapped value"
 
 # The Details button is the only control of the main window that takes the
