@@ -61,7 +61,6 @@ for ((run = 0; run < runs; run++)); do
     Time "$program" -d "$into/out" "$work"/in/*.ign >>"$work/convert.ms"
     Time SyncedCopy "$work/in" "$into/synced" >>"$work/synced.ms"
     Time cp -r "$work/in" "$into/copy" >>"$work/cp.ms"
-    sync
   fi
   [ "$(find "$into/out" -name '*.ign' | wc -l)" = "$count" ] || { echo "not every file converted" >&2; exit 1; }
 done
@@ -69,9 +68,10 @@ done
 cp_ms=$(Median <"$work/cp.ms")
 synced_ms=$(Median <"$work/synced.ms")
 convert_ms=$(Median <"$work/convert.ms")
-ratio=$(awk -v a="$convert_ms" -v b="$cp_ms" 'BEGIN{printf "%.2f", a / (b > 0 ? b : 1)}')
-synced_ratio=$(awk -v a="$synced_ms" -v b="$cp_ms" 'BEGIN{printf "%.2f", a / (b > 0 ? b : 1)}')
-floor_ratio=$(awk -v a="$convert_ms" -v b="$synced_ms" 'BEGIN{printf "%.2f", a / (b > 0 ? b : 1)}')
+Ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", a / (b > 0 ? b : 1)}'; }
+ratio=$(Ratio "$convert_ms" "$cp_ms")
+synced_ratio=$(Ratio "$synced_ms" "$cp_ms")
+floor_ratio=$(Ratio "$convert_ms" "$synced_ms")
 echo "$count files, median of $runs runs:"
 echo "  cp -r                 ${cp_ms} ms"
 echo "  cp -r, then sync -f   ${synced_ms} ms (${synced_ratio} x cp -r)"

@@ -39,8 +39,8 @@ XsKeys ctrl+a
 XsType "$work/kart-2006"
 XsKeys Return
 XsWaitGone '^Save As$' 10 || XsFail "the save dialog stayed open"
-XsWaitFor 10 "no kart-2006.ign as expected written: $(ls "$work")" \
-  cmp -s "$work/kart-2006.ign" "$XS_DIR/kart-expected.ign"
+XsWaitFor 10 "no kart-2006.ign written" test -f "$work/kart-2006.ign"
+cmp "$work/kart-2006.ign" "$XS_DIR/kart-expected.ign" || XsFail "kart-2006.ign differs from the expected file"
 cmp "$work/kart.ign" "$examples/kart-100.ign" || XsFail "the input changed"
 Ok "converted to a name typed without extension"
 
